@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/PuzzleState.h"
+#include "seams/ImageSurface.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class GridView;
+class QAction;
+class QMenu;
+class Ui;
+
+// The one top-level window: the menu bar, the grid's drawing area and the crossword
+// being edited. Each handler hands its work to the subsystem that does it.
+class Main final : public QMainWindow {
+    Q_OBJECT
+public:
+    static const QString caption;
+
+    // Without a Ui of its own the window talks to the user through Qt's dialogs. The
+    // start-up dialog for the database file runs here, before the window is shown.
+    explicit Main(Ui* ui = nullptr, QWidget* parent = nullptr);
+    ~Main() override;
+
+    PuzzleState& state() { return state_; }
+    ImageSurface& surface() { return surface_; }
+    const QString& databasePath() const { return databasePath_; }
+
+    void enableCrosswordMenus();
+
+    void mnuNewCrossWord_Click();
+    void mnuOpenCrossword_Click();
+    void mnuSaveCrossword_Click();
+    void mnuExit_Click();
+    void mnuViewClues_Click();
+    void mnuPrintGrid_Click();
+    void mnuPrintSolution_Click();
+    void mnuPrintClues_Click();
+    void mnuAbout_Click();
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
+
+private:
+    void Form_Load();
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& text,
+                        const QKeySequence& shortcut, void (Main::*handler)());
+    void setPrintMenuEnabled(bool enabled);
+
+    PuzzleState state_;
+    ImageSurface surface_;
+    std::unique_ptr<Ui> ownUi_;
+    Ui& ui_;
+    QString databasePath_;
+    GridView* view_ = nullptr;
+    QMenu* mnuPrint_ = nullptr;
+    QAction* mnuSaveCrossword_ = nullptr;
+};

@@ -1,0 +1,72 @@
+#include "QtUi.h"
+
+#include "Main.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+// Dialogs go over the main window once it is on screen; before that (at start-up) they
+// stand on their own.
+QWidget* dialogParent(Main& window)
+{
+    return window.isVisible() ? &window : nullptr;
+}
+
+}  // namespace
+
+void QtUi::message(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, dialogParent(window_));
+    box.exec();
+}
+
+QString QtUi::prompt(const QString& text, const QString& caption, const QString& proposed)
+{
+    QInputDialog dialog(dialogParent(window_));
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(text);
+    dialog.setTextValue(proposed);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtUi::chooseDatabaseFile()
+{
+    QFileDialog dialog(dialogParent(window_),
+                       QStringLiteral("Locate the Database file containing Crosswords"),
+                       QStringLiteral("."));
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    // The user may pick an existing file or type the name of one to be created.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({QStringLiteral("xword.mdb")});
+    dialog.selectFile(QStringLiteral("xword.mdb"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUi::choosePdfFile(const QString& proposedName)
+{
+    return QFileDialog::getSaveFileName(dialogParent(window_),
+                                        QObject::tr("No printer is installed: save the print-out as PDF"),
+                                        proposedName, QObject::tr("PDF documents (*.pdf)"));
+}
+
+void QtUi::showModal(QDialog& dialog)
+{
+    dialog.exec();
+}
+
+void QtUi::setCaption(const QString& caption)
+{
+    window_.setWindowTitle(caption);
+}
+
+void QtUi::enableCrosswordMenus()
+{
+    window_.enableCrosswordMenus();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "seams/Ui.h"
+
+class Main;
+
+// The user-facing side of every command: Qt's own dialogs, modal over the main window.
+class QtUi final : public Ui {
+public:
+    explicit QtUi(Main& window) : window_(window) {}
+
+    void message(const QString& text, const QString& caption) override;
+    QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
+    QString chooseDatabaseFile() override;
+    QString choosePdfFile(const QString& proposedName) override;
+    void showModal(QDialog& dialog) override;
+    void setCaption(const QString& caption) override;
+    void enableCrosswordMenus() override;
+
+private:
+    Main& window_;
+};

@@ -1,0 +1,46 @@
+#include "GridDrawing.h"
+
+#include "GridGeometry.h"
+#include "model/NumberText.h"
+#include "model/PuzzleState.h"
+#include "model/Rounding.h"
+#include "seams/Surface.h"
+
+namespace GridDrawing {
+
+using GridGeometry::left;
+using GridGeometry::top;
+
+const QColor& letterCellFill()
+{
+    static const QColor lightGrey(240, 240, 240);
+    return lightGrey;
+}
+
+void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row)
+{
+    surface.drawBox({left(state, column), top(state, row)},
+                    {left(state, column + 1), top(state, row + 1)});
+}
+
+void shadeLetterCell(Surface& surface, const PuzzleState& state, int column, int row)
+{
+    surface.fillBox({left(state, column) + 1, top(state, row) + 1},
+                    {left(state, column + 1) - 1, top(state, row + 1) - 1}, letterCellFill());
+}
+
+void drawLetter(Surface& surface, const PuzzleState& state, int column, int row)
+{
+    const double x = left(state, column) + state.cellWidth / 2.0 - 5;
+    const double y = top(state, row) + state.cellHeight / 2.0 - 10;
+    surface.drawText(QPoint(int(roundHalfEven(x)), int(roundHalfEven(y))),
+                     state.gridLetters[column][row]);
+}
+
+void drawNumberLabel(Surface& surface, const PuzzleState& state, int column, int row,
+                     int number)
+{
+    surface.drawText({left(state, column), top(state, row)}, numberText(number));
+}
+
+}  // namespace GridDrawing

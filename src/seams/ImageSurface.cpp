@@ -1,0 +1,117 @@
+#include "ImageSurface.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+const QColor ImageSurface::background = Qt::white;
+const QColor ImageSurface::outline = Qt::black;
+const QColor ImageSurface::emptyCellFill = QColor(128, 128, 128);
+
+namespace {
+
+// Point sizes are meant at the usual 96 dots per inch of a desktop screen, whatever
+// the image's default (72) would make of them.
+constexpr int dotsPerMeterAt96Dpi = 3780;
+
+QRect boxBetween(QPoint from, QPoint to)
+{
+    return QRect(from, to).normalized();
+}
+
+}  // namespace
+
+ImageSurface::ImageSurface(QSize areaSize, qreal devicePixelRatio)
+    : ratio_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
+      font_(QStringLiteral("Arial"), 12, QFont::Bold)
+{
+    setAreaSize(areaSize);
+}
+
+void ImageSurface::setAreaSize(QSize areaSize)
+{
+    area_ = areaSize.expandedTo(QSize(0, 0));
+    growTo(area_);
+}
+
+void ImageSurface::setChangeListener(std::function<void(const QRect&)> listener)
+{
+    onChange_ = std::move(listener);
+}
+
+void ImageSurface::growTo(QSize logicalSize)
+{
+    const QSize current = image_.isNull() ? QSize(0, 0) : image_.deviceIndependentSize().toSize();
+    const QSize wanted = current.expandedTo(logicalSize);
+    if (wanted == current && !image_.isNull())
+        return;
+    if (wanted.isEmpty())
+        return;
+
+    QImage grown(std::ceil(wanted.width() * ratio_), std::ceil(wanted.height() * ratio_),
+                 QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio_);
+    grown.setDotsPerMeterX(std::lround(dotsPerMeterAt96Dpi * ratio_));
+    grown.setDotsPerMeterY(std::lround(dotsPerMeterAt96Dpi * ratio_));
+    grown.fill(background);
+    if (!image_.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(QPoint(0, 0), image_);
+    }
+    image_ = std::move(grown);
+}
+
+void ImageSurface::changed(const QRect& rect)
+{
+    if (onChange_)
+        onChange_(rect);
+}
+
+void ImageSurface::clear()
+{
+    if (image_.isNull())
+        return;
+    image_.fill(background);
+    changed(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
+}
+
+void ImageSurface::drawBox(QPoint from, QPoint to)
+{
+    const QRect box = boxBetween(from, to);
+    growTo(QSize(box.right() + 1, box.bottom() + 1));
+    QPainter painter(&image_);
+    painter.setPen(outline);
+    painter.setBrush(emptyCellFill);
+    // A one-pixel pen around a rectangle of width w covers w + 1 pixels: both corners.
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    changed(box);
+}
+
+void ImageSurface::fillBox(QPoint from, QPoint to, const QColor& colour)
+{
+    const QRect box = boxBetween(from, to);
+    growTo(QSize(box.right() + 1, box.bottom() + 1));
+    QPainter painter(&image_);
+    painter.fillRect(box, colour);
+    changed(box);
+}
+
+void ImageSurface::setFont(int pointSize, bool bold)
+{
+    font_.setPointSize(std::max(1, pointSize));
+    font_.setBold(bold);
+}
+
+void ImageSurface::drawText(QPoint topLeft, const QString& text)
+{
+    if (text.isEmpty() || image_.isNull())
+        return;
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(outline);
+    const QRect bounds = painter.boundingRect(QRect(topLeft, QSize(1, 1)),
+                                              Qt::AlignLeft | Qt::AlignTop, text);
+    painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
+    changed(bounds);
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite through CTest: once in
+# an ordinary build with warnings as errors, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/common.sh
+
+install_missing "${QUILLGRID_BUILD_PACKAGES[@]}"
+
+export QT_QPA_PLATFORM=offscreen
+
+configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLGRID_WERROR=ON
+ctest --test-dir build --output-on-failure
+
+configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLGRID_WERROR=ON \
+    -DQUILLGRID_SANITIZE=ON
+# Qt and fontconfig keep caches alive until exit, which the leak checker would report
+# on every test; memory errors and undefined behaviour are still fatal.
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure

@@ -1,0 +1,62 @@
+#include "ScriptedUi.h"
+
+#include <stdexcept>
+
+QStringList ScriptedUi::messages() const
+{
+    QStringList texts;
+    for (const Shown& each : shown) {
+        if (each.kind == QLatin1String("message"))
+            texts << each.text;
+    }
+    return texts;
+}
+
+void ScriptedUi::message(const QString& text, const QString& caption)
+{
+    shown.append({QStringLiteral("message"), text, caption, {}});
+}
+
+QString ScriptedUi::prompt(const QString& text, const QString& caption, const QString& proposed)
+{
+    shown.append({QStringLiteral("prompt"), text, caption, proposed});
+    if (promptReplies.isEmpty())
+        throw std::runtime_error("prompt shown with no scripted reply left: " + text.toStdString());
+    const std::optional<QString> reply = promptReplies.takeFirst();
+    return reply.value_or(QString());
+}
+
+QString ScriptedUi::chooseDatabaseFile()
+{
+    ++databaseDialogs;
+    if (onDatabaseDialog)
+        onDatabaseDialog();
+    return databaseFileReply;
+}
+
+QString ScriptedUi::choosePdfFile(const QString&)
+{
+    return pdfFileReply;
+}
+
+void ScriptedUi::showModal(QDialog& dialog)
+{
+    modalDialogs << dialog.objectName();
+    if (!dialogActions.isEmpty())
+        dialogActions.takeFirst()(dialog);
+    dialog.hide();
+}
+
+void ScriptedUi::setCaption(const QString& text)
+{
+    caption = text;
+    if (captionSink)
+        captionSink(text);
+}
+
+void ScriptedUi::enableCrosswordMenus()
+{
+    ++menuEnables;
+    if (menuSink)
+        menuSink();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "seams/Ui.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// A Ui that answers from a script and remembers everything it was asked, so a command's
+// whole conversation with the user can be checked without a screen. An exhausted script
+// fails loudly rather than looping: a command that keeps prompting is a fault.
+class ScriptedUi final : public Ui {
+public:
+    struct Shown {
+        QString kind;  // "message" or "prompt"
+        QString text;
+        QString caption;
+        QString proposed;  // prompts only
+    };
+
+    // Scripted answers, taken in order. std::nullopt stands for Cancel.
+    QList<std::optional<QString>> promptReplies;
+    QString databaseFileReply;
+    QString pdfFileReply;
+    // Acts on the real dialog in place of a person, then returns as exec() would. Dialogs
+    // shown without a scripted action are closed untouched.
+    QList<std::function<void(QDialog&)>> dialogActions;
+
+    // What happened, in order.
+    QList<Shown> shown;
+    QStringList modalDialogs;  // object names
+    std::optional<QString> caption;
+    int menuEnables = 0;
+    int databaseDialogs = 0;
+    // Called when the database dialog is shown, for checks of what is on screen then.
+    std::function<void()> onDatabaseDialog;
+    // The real window's side of setCaption and enableCrosswordMenus, when a test has one.
+    std::function<void(const QString&)> captionSink;
+    std::function<void()> menuSink;
+
+    QStringList messages() const;
+
+    void message(const QString& text, const QString& caption) override;
+    QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
+    QString chooseDatabaseFile() override;
+    QString choosePdfFile(const QString& proposedName) override;
+    void showModal(QDialog& dialog) override;
+    void setCaption(const QString& caption) override;
+    void enableCrosswordMenus() override;
+};
