@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-install_missing "${QUILLGRID_BUILD_PACKAGES[@]}"
+install_missing "${QUILLGRID_BUILD_PACKAGES[@]}" "${QUILLGRID_TEST_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 

@@ -7,6 +7,9 @@ QUILLGRID_BUILD_PACKAGES=(
     fonts-liberation2
 )
 
+# Only the test suite needs these: the desktop validators.
+QUILLGRID_TEST_PACKAGES=(desktop-file-utils appstream file)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

@@ -7,6 +7,7 @@
 #include "storage/DatabaseLocation.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -19,6 +20,10 @@ Main::Main(Ui* ui, QWidget* parent)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(caption);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/org.quillgrid.Quillgrid-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/org.quillgrid.Quillgrid-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
     view_ = new GridView(
         surface_,
         [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position) {

@@ -7,6 +7,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillgrid"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLGRID_VERSION));
+    // Wayland shows the icon of the desktop entry named here, not the window's own.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillgrid.Quillgrid"));
 
     Main window;
     window.showMaximized();
