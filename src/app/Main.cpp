@@ -7,6 +7,7 @@
 #include "storage/DatabaseLocation.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,8 @@ const QString Main::caption = QStringLiteral("Quillgrid");
 
 Main::Main(Ui* ui, QWidget* parent)
     : QMainWindow(parent),
+      // Drawn at the screen's own density, so letters stay sharp on a scaled desktop.
+      surface_(QSize(), qApp->devicePixelRatio()),
       ownUi_(ui ? nullptr : std::make_unique<QtUi>(*this)),
       ui_(ui ? *ui : *ownUi_)
 {
