@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Reads a PDF back the way a person would look at it: its words through pdftotext and
+// its pages as pictures through pdftoppm. Both come with poppler-utils.
+namespace PdfReading {
+
+bool toolsInstalled();
+// The words of all pages, in reading order; pages end in a form feed.
+QString text(const QString& pdf);
+QStringList words(const QString& pdf);
+int pageCount(const QString& pdf);
+QImage page(const QString& pdf, int page, int dotsPerInch);
+
+}  // namespace PdfReading
