@@ -224,7 +224,9 @@ bool QtPrintDevice::started()
     failure_.clear();
     QPrinter& target = printer();
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(&target)) {
+    // A queue removed since it was chosen would take the job and lose it without a word.
+    const bool queueGone = pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
+    if (queueGone || !painter_->begin(&target)) {
         failure_ = pdfFile_.isEmpty()
                        ? QObject::tr("The printer \"%1\" could not be started.").arg(currentPrinter())
                        : QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);

@@ -54,4 +54,18 @@ QImage page(const QString& pdf, int page, int dotsPerInch)
     return QImage(prefix + QStringLiteral(".png"));
 }
 
+QStringList cellPattern(const QImage& page, QPoint gridCorner, int columns, int rows)
+{
+    QStringList pattern;
+    for (int r = 0; r < rows; ++r) {
+        QString line;
+        for (int c = 0; c < columns; ++c) {
+            const QColor colour = page.pixelColor(gridCorner + QPoint(56 * c + 8, 42 * r + 35));
+            line += colour == QColor(Qt::black) ? u'#' : colour == QColor(Qt::white) ? u'.' : u'?';
+        }
+        pattern << line;
+    }
+    return pattern;
+}
+
 }  // namespace PdfReading

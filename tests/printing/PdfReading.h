@@ -15,4 +15,9 @@ QStringList words(const QString& pdf);
 int pageCount(const QString& pdf);
 QImage page(const QString& pdf, int page, int dotsPerInch);
 
+// The grid's cells as printed, row by row: '#' black, '.' white, '?' anything else. Each
+// cell is looked at low in its left half, clear of number and letter; `gridCorner` is
+// the first cell's top left corner in the picture, one pixel to a printer dot.
+QStringList cellPattern(const QImage& page, QPoint gridCorner, int columns, int rows);
+
 }  // namespace PdfReading

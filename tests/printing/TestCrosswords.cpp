@@ -31,4 +31,14 @@ PuzzleState small()
     return state;
 }
 
+PuzzleState sample()
+{
+    PuzzleState state = empty(5, 3);
+    place(state, QStringLiteral("Pet"), QStringLiteral("CAT"), 0, 0, 1, true);
+    place(state, QStringLiteral("Dairy animal"), QStringLiteral("COW"), 0, 0, 1, false);
+    place(state, QStringLiteral("Summit"), QStringLiteral("TOP"), 2, 0, 2, false);
+    place(state, QStringLiteral("Night bird"), QStringLiteral("OWL"), 2, 1, 3, true);
+    return state;
+}
+
 }  // namespace TestCrosswords

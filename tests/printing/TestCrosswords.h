@@ -15,4 +15,10 @@ void place(PuzzleState& state, const QString& clue, const QString& answer, int x
 // 1 across CAT and 1 down CO start in the top left cell; A, T and O start nothing.
 PuzzleState small();
 
+// 5 x 3:   C A T . .
+//          O . O W L
+//          W . P . .
+// 1 across CAT, 1 down COW, 2 down TOP, 3 across OWL.
+PuzzleState sample();
+
 }  // namespace TestCrosswords
