@@ -44,8 +44,8 @@ void place(PuzzleState& state, const char* clue, const char* answer, int x, int 
         const int row = across ? y : y + int(k);
         state.gridLetters[column][row] = letters.mid(k, 1);
     }
-    state.clueTable[state.clueCount++] = {QString::fromLatin1(clue), letters, qint16(x),
-                                          qint16(y), qint16(number), across};
+    state.clueTable[state.clueCount++] = {
+        QString::fromLatin1(clue), letters, qint16(x), qint16(y), qint16(number), across};
     state.clueNumber = std::max<qint16>(state.clueNumber, qint16(number));
 }
 
@@ -72,8 +72,8 @@ PuzzleState largest()
     state.yGridSize = 30;
     int number = 0;
     for (int row = 0; row < 30; ++row)
-        place(state, "An across clue long enough to fill a good part of the line", "ABCDEFGHIJ",
-              0, row, ++number, true);
+        place(state, "An across clue long enough to fill a good part of the line", "ABCDEFGHIJ", 0,
+              row, ++number, true);
     for (int column = 11; column < 30; ++column) {
         place(state, "A down clue", "KLMNOPQRST", column, 0, ++number, false);
         place(state, "A down clue further down", "UVWXYZ", column, 12, ++number, false);
@@ -119,7 +119,8 @@ int main(int argc, char* argv[])
     for (const auto& [label, state] : {std::pair{"sample 9 x 5, 7 clues", sample()},
                                        std::pair{"largest 30 x 30, 70 clues", largest()}}) {
         std::printf("%s\n", label);
-        const QString prefix = label[0] == 's' ? QStringLiteral("sample-") : QStringLiteral("largest-");
+        const QString prefix =
+            label[0] == 's' ? QStringLiteral("sample-") : QStringLiteral("largest-");
         measure("  blank grid", folder.filePath(prefix + "grid.pdf"), runs,
                 [&](PrintDevice& device, Ui& ui) { printBlankGrid(state, device, ui); });
         measure("  solution", folder.filePath(prefix + "solution.pdf"), runs,

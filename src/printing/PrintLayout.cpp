@@ -5,7 +5,6 @@
 #include "model/Rounding.h"
 #include "seams/Ui.h"
 
-
 namespace {
 
 constexpr qreal millimetresPerInch = 25.4;
@@ -23,8 +22,8 @@ bool gridFits(QSize cells, QSizeF printableMm, int dotsPerInch)
 {
     const int right = roundedDots(referencePointMm.x(), dotsPerInch) + PrintLayout::gridOffsetX +
                       PrintLayout::cellWidth * cells.width();
-    const int bottom = roundedDots(referencePointMm.y(), dotsPerInch) +
-                       PrintLayout::gridOffsetY + PrintLayout::cellHeight * cells.height();
+    const int bottom = roundedDots(referencePointMm.y(), dotsPerInch) + PrintLayout::gridOffsetY +
+                       PrintLayout::cellHeight * cells.height();
     return right <= printableMm.width() * dotsPerInch / millimetresPerInch &&
            bottom <= printableMm.height() * dotsPerInch / millimetresPerInch;
 }

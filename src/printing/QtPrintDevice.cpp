@@ -24,14 +24,15 @@ const QRegularExpression& lineBreak()
 
 QtPrintDevice::QtPrintDevice(Catalogue catalogue)
     : catalogue_(catalogue ? std::move(catalogue) : Catalogue(systemPrinters))
-{
-}
+{}
 
 QtPrintDevice::~QtPrintDevice()
 {
-    // A job left open by an abandoned print-out is not sent anywhere half done.
-    if (painter_ && painter_->isActive())
+    // A job left open by an abandoned print-out is dropped, not sent half done.
+    if (painter_ && painter_->isActive()) {
+        printer_->abort();
         painter_->end();
+    }
 }
 
 QString QtPrintDevice::currentPrinter() const
@@ -225,11 +226,16 @@ bool QtPrintDevice::started()
     QPrinter& target = printer();
     painter_ = std::make_unique<QPainter>();
     // A queue removed since it was chosen would take the job and lose it without a word.
-    const bool queueGone = pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
+    const bool queueGone =
+        pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
     if (queueGone || !painter_->begin(&target)) {
-        failure_ = pdfFile_.isEmpty()
-                       ? QObject::tr("The printer \"%1\" could not be started.").arg(currentPrinter())
-                       : QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);
+        if (!pdfFile_.isEmpty())
+            failure_ = QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);
+        else if (currentPrinter().isEmpty())
+            failure_ = QObject::tr("No printer is installed.");
+        else
+            failure_ =
+                QObject::tr("The printer \"%1\" could not be started.").arg(currentPrinter());
         job_ = Job::Failed;
         return false;
     }

@@ -20,8 +20,12 @@ PuzzleState withClues(const QStringList& clues)
     for (const QString& clue : clues) {
         const qsizetype split = clue.indexOf(u' ');
         const bool across = clue.at(split - 1) == u'a';
-        state.clueTable[state.clueCount++] = {clue.mid(split + 1), QStringLiteral("A"), 0, 0,
-                                              qint16(clue.left(split - 1).toInt()), across};
+        state.clueTable[state.clueCount++] = {clue.mid(split + 1),
+                                              QStringLiteral("A"),
+                                              0,
+                                              0,
+                                              qint16(clue.left(split - 1).toInt()),
+                                              across};
     }
     return state;
 }
@@ -67,8 +71,8 @@ private Q_SLOTS:
         QTest::newRow("two digits keep their blank")
             << QStringList{"12a Twelve", "9a Nine"}
             << "Across:\r\n 9. Nine\r\n 12. Twelve\r\n\r\nDown:\r\n\r\n";
-        QTest::newRow("only down clues")
-            << QStringList{"2d Two", "1d One"} << "Across:\r\n\r\nDown:\r\n 1. One\r\n 2. Two\r\n\r\n";
+        QTest::newRow("only down clues") << QStringList{"2d Two", "1d One"}
+                                         << "Across:\r\n\r\nDown:\r\n 1. One\r\n 2. Two\r\n\r\n";
         // The exchange procedure, not a stable sort, settles equal numbers.
         QTest::newRow("equal numbers in the exchange order")
             << QStringList{"5a A", "3a B", "3a C", "1a D"}
@@ -83,7 +87,8 @@ private Q_SLOTS:
 
         Dialog dialog(state);
         QCOMPARE(dialog.list.listing(), listing);
-        QCOMPARE(dialog.tbClues()->toPlainText(), QString(listing).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(dialog.tbClues()->toPlainText(),
+                 QString(listing).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
     void showingAgainGivesTheSameTextAndKeepsTheTableOrder()
@@ -194,8 +199,8 @@ private Q_SLOTS:
             << " 7. aaaa bbbb" << QStringList{" 7. aaaa", "bbbb"};
         QTest::newRow("a word wider than the page is cut")
             << "abcdefghijklmno" << QStringList{"abcdefghij", "klmno"};
-        QTest::newRow("three pieces") << "aaa bbb ccc ddd eee fff"
-                                      << QStringList{"aaa bbb", "ccc ddd", "eee fff"};
+        QTest::newRow("three pieces")
+            << "aaa bbb ccc ddd eee fff" << QStringList{"aaa bbb", "ccc ddd", "eee fff"};
         QTest::newRow("empty line") << "" << QStringList{""};
     }
     void wrapsALineWiderThanThePage()
@@ -216,9 +221,8 @@ private Q_SLOTS:
         main.setPrintDevice(std::move(device));
         main.state() = withClues({"2a Two", "1d One"});
         QString shownText;
-        ui.dialogActions << [&](QDialog& dialog) {
-            shownText = static_cast<ClueList&>(dialog).listing();
-        };
+        ui.dialogActions <<
+            [&](QDialog& dialog) { shownText = static_cast<ClueList&>(dialog).listing(); };
         ui.dialogActions << [&](QDialog& dialog) {
             ui.promptReplies = {QStringLiteral("Title")};
             dialog.findChild<QPushButton*>("Print")->click();

@@ -130,8 +130,8 @@ private Q_SLOTS:
         for (const char* letter : {"C", "A", "T", "O", "W", "L", "P"})
             QVERIFY2(solutionWords.contains(QLatin1String(letter)), letter);
         const QString clueText = PdfReading::text(clues);
-        for (const char* line : {"Clue Title", "Across:", "1. Pet", "3. Night bird", "Down:",
-                                    "1. Dairy animal", "2. Summit"})
+        for (const char* line : {"Clue Title", "Across:", "1. Pet", "3. Night bird",
+                                 "Down:", "1. Dairy animal", "2. Summit"})
             QVERIFY2(clueText.contains(QLatin1String(line)), line);
 
         // The page as the queue laid it out: its printable corner, one dot to a pixel.

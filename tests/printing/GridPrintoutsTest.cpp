@@ -68,28 +68,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("crossword");
         QTest::addColumn<QStringList>("texts");
         // At 150 dpi the grid starts at (74, 207); cells are 56 x 42 dots.
-        QTest::newRow("blank: bold at +5,+5")
-            << "blank" << "as placed" << QStringList{" 1@79,212/7/b"};
+        QTest::newRow("blank: bold at +5,+5") << "blank"
+                                              << "as placed" << QStringList{" 1@79,212/7/b"};
         QTest::newRow("blank: a black cell still gets its number")
-            << "blank" << "a clue named in a black cell"
-            << QStringList{" 1@79,212/7/b", " 2@191,254/7/b"};
+            << "blank"
+            << "a clue named in a black cell" << QStringList{" 1@79,212/7/b", " 2@191,254/7/b"};
         QTest::newRow("blank: the first entry's number")
-            << "blank" << "a later entry in the top left cell" << QStringList{" 1@79,212/7/b"};
-        QTest::newRow("blank: no clues, no numbers") << "blank" << "no clues" << QStringList{};
+            << "blank"
+            << "a later entry in the top left cell" << QStringList{" 1@79,212/7/b"};
+        QTest::newRow("blank: no clues, no numbers") << "blank"
+                                                     << "no clues" << QStringList{};
         QTest::newRow("solution: regular at +3,+3, letters at +23,+16")
-            << "solution" << "as placed"
+            << "solution"
+            << "as placed"
             << QStringList{" 1@77,210/7/r", "C@97,223/11/r", "O@97,265/11/r", "A@153,223/11/r",
                            "T@209,223/11/r"};
         QTest::newRow("solution: a black cell never gets a number")
-            << "solution" << "a clue named in a black cell"
+            << "solution"
+            << "a clue named in a black cell"
             << QStringList{" 1@77,210/7/r", "C@97,223/11/r", "O@97,265/11/r", "A@153,223/11/r",
                            "T@209,223/11/r"};
         QTest::newRow("solution: the first entry's number")
-            << "solution" << "a later entry in the top left cell"
+            << "solution"
+            << "a later entry in the top left cell"
             << QStringList{" 1@77,210/7/r", "C@97,223/11/r", "O@97,265/11/r", "A@153,223/11/r",
                            "T@209,223/11/r"};
-        QTest::newRow("solution: no clues, nothing but boxes")
-            << "solution" << "no clues" << QStringList{};
+        QTest::newRow("solution: no clues, nothing but boxes") << "solution"
+                                                               << "no clues" << QStringList{};
     }
     void printsNumbersAndLettersWhereTheyBelong()
     {
@@ -100,6 +105,12 @@ private Q_SLOTS:
         run.scripted.promptReplies = {QStringLiteral("Title")};
         printoutNamed(printout)(::crossword(crossword), run.device, run.ui);
         QCOMPARE(textsAfterTitle(run.device), texts);
+        // The reference point is shown once, after the title and before the first cell.
+        QCOMPARE(run.device.marks.at(0).text, QStringLiteral("Title"));
+        QCOMPARE(run.device.marks.at(1).kind, QStringLiteral("message"));
+        QCOMPARE(run.device.marks.at(1).text, QStringLiteral(" 59   177"));
+        QCOMPARE(run.device.marks.at(2).kind, QStringLiteral("box"));
+        QCOMPARE(run.device.marksOf(QStringLiteral("message")).size(), 1);
         QCOMPARE(run.device.marksOf(QStringLiteral("end")).size(), 1);
     }
 
@@ -129,8 +140,8 @@ private Q_SLOTS:
             }
         }
         const QStringList expected = {
-            "box 74,207-130,249",  "fill 76,209-128,247",  // C
-            "box 74,249-130,291",  "fill 76,251-128,289",  // O
+            "box 74,207-130,249",  "fill 76,209-128,247",   // C
+            "box 74,249-130,291",  "fill 76,251-128,289",   // O
             "box 130,207-186,249", "fill 132,209-184,247",  // A
             "box 130,249-186,291",                          // black
             "box 186,207-242,249", "fill 188,209-240,247",  // T
@@ -143,27 +154,6 @@ private Q_SLOTS:
         }
         for (const auto& fill : run.device.marksOf(QStringLiteral("fill")))
             QCOMPARE(fill.colour, QColor(Qt::white));
-    }
-
-    void showsTheReferencePointAfterTheTitleAndBeforeTheGrid_data()
-    {
-        QTest::addColumn<QString>("printout");
-        QTest::newRow("blank") << "blank";
-        QTest::newRow("solution") << "solution";
-    }
-    void showsTheReferencePointAfterTheTitleAndBeforeTheGrid()
-    {
-        QFETCH(QString, printout);
-        Run run;
-        run.scripted.promptReplies = {QStringLiteral("Title")};
-        printoutNamed(printout)(TestCrosswords::small(), run.device, run.ui);
-
-        QCOMPARE(run.device.marks.at(0).kind, QStringLiteral("text"));
-        QCOMPARE(run.device.marks.at(0).text, QStringLiteral("Title"));
-        QCOMPARE(run.device.marks.at(1).kind, QStringLiteral("message"));
-        QCOMPARE(run.device.marks.at(1).text, QStringLiteral(" 59   177"));
-        QCOMPARE(run.device.marks.at(2).kind, QStringLiteral("box"));
-        QCOMPARE(run.device.marksOf(QStringLiteral("message")).size(), 1);
     }
 
     void cancelledTitlePrintsTheGridAnyway()
@@ -192,20 +182,6 @@ private Q_SLOTS:
         QVERIFY(last.rect.right() <= run.device.printableSize().width() * 224 / 25.4);
         QVERIFY(last.rect.bottom() <= 290 * 224 / 25.4);
         QCOMPARE(run.device.marksOf(QStringLiteral("box")).size(), 900);
-    }
-
-    void changesNothingInTheCrossword()
-    {
-        const PuzzleState before = TestCrosswords::small();
-        PuzzleState state = before;
-        Run run;
-        run.scripted.promptReplies = {QStringLiteral("A"), QStringLiteral("B")};
-        printBlankGrid(state, run.device, run.ui);
-        printSolutionGrid(state, run.device, run.ui);
-        QCOMPARE(state.clueTable, before.clueTable);
-        QCOMPARE(state.gridLetters, before.gridLetters);
-        QCOMPARE(state.clueCount, before.clueCount);
-        QCOMPARE(state.crosswordTitle, before.crosswordTitle);
     }
 
     void abandonsWhenThePrinterCannotStart()

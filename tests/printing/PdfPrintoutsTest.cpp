@@ -1,7 +1,7 @@
 #include "PdfReading.h"
 #include "TestCrosswords.h"
-#include "printing/CluePrintout.h"
 #include "printing/ClueListing.h"
+#include "printing/CluePrintout.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
 #include "support/ScriptedUi.h"
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QTest::newRow("blank grid") << false << QStringList{"Sunday", "Puzzle", "1", "2", "3"};
         QTest::newRow("solution") << true
                                   << QStringList{"Sunday", "Puzzle", "1", "C", "A", "2", "T",
-                                                 "O", "3", "O", "W", "L", "W", "P"};
+                                                 "O",      "3",      "O", "W", "L", "W", "P"};
     }
     void gridPrintoutsReadBack()
     {
@@ -150,8 +150,8 @@ private Q_SLOTS:
             if (!line.trimmed().isEmpty())
                 trimmed << line.trimmed();
         }
-        QCOMPARE(trimmed, QStringList({"Crossword", "Across:", "1. Pet", "3. Night bird", "Down:",
-                                       "1. Dairy animal", "2. Summit"}));
+        QCOMPARE(trimmed, QStringList({"Crossword", "Across:", "1. Pet", "3. Night bird",
+                                       "Down:", "1. Dairy animal", "2. Summit"}));
     }
 
     void reportsAFileThatCannotBeWritten()

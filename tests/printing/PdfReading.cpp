@@ -28,8 +28,8 @@ bool toolsInstalled()
 
 QString text(const QString& pdf)
 {
-    return QString::fromUtf8(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf,
-                                                              QStringLiteral("-")}));
+    return QString::fromUtf8(
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
 }
 
 QStringList words(const QString& pdf)

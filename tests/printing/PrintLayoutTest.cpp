@@ -1,4 +1,3 @@
-#include "NotingUi.h"
 #include "RecordingPrintDevice.h"
 #include "printing/PrintLayout.h"
 #include "support/ScriptedUi.h"
@@ -70,15 +69,14 @@ private Q_SLOTS:
         // Reference point (59, 177): the grid starts at (74, 207).
         QTest::newRow("first cell, black")
             << 0 << 0 << false << QRectF(QPointF(74, 207), QPointF(130, 249)) << QRectF();
-        QTest::newRow("first cell, letter") << 0 << 0 << true
-                                            << QRectF(QPointF(74, 207), QPointF(130, 249))
-                                            << QRectF(QPointF(76, 209), QPointF(128, 247));
-        QTest::newRow("column 2, row 1") << 2 << 1 << true
-                                         << QRectF(QPointF(186, 249), QPointF(242, 291))
-                                         << QRectF(QPointF(188, 251), QPointF(240, 289));
+        QTest::newRow("first cell, letter")
+            << 0 << 0 << true << QRectF(QPointF(74, 207), QPointF(130, 249))
+            << QRectF(QPointF(76, 209), QPointF(128, 247));
+        QTest::newRow("column 2, row 1")
+            << 2 << 1 << true << QRectF(QPointF(186, 249), QPointF(242, 291))
+            << QRectF(QPointF(188, 251), QPointF(240, 289));
         QTest::newRow("last cell of a 30 x 30 grid")
-            << 29 << 29 << false << QRectF(QPointF(1698, 1425), QPointF(1754, 1467))
-            << QRectF();
+            << 29 << 29 << false << QRectF(QPointF(1698, 1425), QPointF(1754, 1467)) << QRectF();
     }
     void drawsTheCellBoxesAtTheirDots()
     {
@@ -133,8 +131,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::newRow("the only one, portrait") << Printers{{"Office", portrait}} << "Office";
         QTest::newRow("landscape first")
-            << Printers{{"Wide", landscape}, {"Office", portrait}, {"Hall", portrait}}
-            << "Office";
+            << Printers{{"Wide", landscape}, {"Office", portrait}, {"Hall", portrait}} << "Office";
         QTest::newRow("two portrait: the first")
             << Printers{{"Hall", portrait}, {"Office", portrait}} << "Hall";
         QTest::newRow("none portrait: the current one stays")
@@ -221,21 +218,6 @@ private Q_SLOTS:
         QCOMPARE(device.currentPoint(), QPointF(10, 30));
         device.setUnit(PrintUnit::Dots);
         QCOMPARE(device.currentPoint(), QPointF(10, 30) * dotsPerMm);
-    }
-
-    void reportsAPrinterThatCannotStart()
-    {
-        RecordingPrintDevice device;
-        device.installed = {{QStringLiteral("Office"), portrait}};
-        device.startFailure = QStringLiteral("The printer \"Office\" could not be started.");
-        ScriptedUi scripted;
-        scripted.promptReplies = {QStringLiteral("Title")};
-        NotingUi ui(scripted, device);
-
-        QVERIFY(!PrintPageHeading(device, ui));
-        QCOMPARE(scripted.messages(), QStringList{device.startFailure});
-        QCOMPARE(scripted.shown.constLast().caption, QStringLiteral("Quillgrid"));
-        QCOMPARE(kinds(device), QStringList{"message"});
     }
 };
 

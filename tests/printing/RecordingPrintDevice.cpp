@@ -9,8 +9,7 @@ constexpr qreal pointsPerInch = 72;
 
 RecordingPrintDevice::RecordingPrintDevice(int dotsPerInch, QSizeF printableMm)
     : dotsPerInch_(dotsPerInch), printableMm_(printableMm)
-{
-}
+{}
 
 QList<RecordingPrintDevice::Mark> RecordingPrintDevice::marksOf(const QString& kind) const
 {

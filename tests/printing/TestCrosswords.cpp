@@ -18,8 +18,8 @@ void place(PuzzleState& state, const QString& clue, const QString& answer, int x
         const int row = across ? y : y + int(k);
         state.gridLetters[column][row] = answer.mid(k, 1);
     }
-    state.clueTable[state.clueCount++] = {clue, answer, qint16(x), qint16(y), qint16(number),
-                                          across};
+    state.clueTable[state.clueCount++] = {clue,      answer,         qint16(x),
+                                          qint16(y), qint16(number), across};
     state.clueNumber = std::max<qint16>(state.clueNumber, qint16(number));
 }
 
