@@ -5,10 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
+source scripts/test-cups.sh
 
 install_missing "${QUILLGRID_BUILD_PACKAGES[@]}" "${QUILLGRID_TEST_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
+
+trap stop_test_cups EXIT
+start_test_cups
 
 configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLGRID_WERROR=ON
 ctest --test-dir build --output-on-failure

@@ -7,8 +7,12 @@ QUILLGRID_BUILD_PACKAGES=(
     fonts-liberation2
 )
 
-# Only the test suite needs these: the desktop validators.
-QUILLGRID_TEST_PACKAGES=(desktop-file-utils appstream file)
+# Only the test suite needs these: the desktop validators; a real CUPS queue that writes
+# PDF for the print test, and poppler-utils to read its pages back.
+QUILLGRID_TEST_PACKAGES=(
+    desktop-file-utils appstream file
+    cups printer-driver-cups-pdf poppler-utils
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

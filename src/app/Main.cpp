@@ -4,6 +4,9 @@
 #include "GridView.h"
 #include "QtUi.h"
 #include "editing/NewCrossword.h"
+#include "printing/ClueList.h"
+#include "printing/GridPrintouts.h"
+#include "printing/QtPrintDevice.h"
 #include "storage/DatabaseLocation.h"
 
 #include <QAction>
@@ -19,7 +22,8 @@ Main::Main(Ui* ui, QWidget* parent)
       // Drawn at the screen's own density, so letters stay sharp on a scaled desktop.
       surface_(QSize(), qApp->devicePixelRatio()),
       ownUi_(ui ? nullptr : std::make_unique<QtUi>(*this)),
-      ui_(ui ? *ui : *ownUi_)
+      ui_(ui ? *ui : *ownUi_),
+      printDevice_(std::make_unique<QtPrintDevice>())
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(caption);
@@ -41,6 +45,11 @@ Main::Main(Ui* ui, QWidget* parent)
 }
 
 Main::~Main() = default;
+
+void Main::setPrintDevice(std::unique_ptr<PrintDevice> device)
+{
+    printDevice_ = std::move(device);
+}
 
 void Main::Form_Load()
 {
@@ -127,13 +136,25 @@ void Main::mnuExit_Click()
     close();
 }
 
-void Main::mnuViewClues_Click() {}
+void Main::mnuViewClues_Click()
+{
+    showClueList(state_, *printDevice_, ui_, this);
+}
 
-void Main::mnuPrintGrid_Click() {}
+void Main::mnuPrintGrid_Click()
+{
+    printBlankGrid(state_, *printDevice_, ui_);
+}
 
-void Main::mnuPrintSolution_Click() {}
+void Main::mnuPrintSolution_Click()
+{
+    printSolutionGrid(state_, *printDevice_, ui_);
+}
 
-void Main::mnuPrintClues_Click() {}
+void Main::mnuPrintClues_Click()
+{
+    showClueList(state_, *printDevice_, ui_, this);
+}
 
 void Main::mnuAbout_Click()
 {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class GridView;
+class PrintDevice;
 class QAction;
 class QMenu;
 class Ui;
@@ -27,6 +28,8 @@ public:
     PuzzleState& state() { return state_; }
     ImageSurface& surface() { return surface_; }
     const QString& databasePath() const { return databasePath_; }
+    // The printer the print-outs go to; it keeps the current printer between them.
+    void setPrintDevice(std::unique_ptr<PrintDevice> device);
 
     void enableCrosswordMenus();
 
@@ -53,6 +56,7 @@ private:
     std::unique_ptr<Ui> ownUi_;
     Ui& ui_;
     QString databasePath_;
+    std::unique_ptr<PrintDevice> printDevice_;
     GridView* view_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;

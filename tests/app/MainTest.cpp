@@ -144,6 +144,9 @@ private Q_SLOTS:
         Scripted app;
         app.showActive();
         QAction* action = app.action(qPrintable(command));
+        // Only whether the key reaches the command is under test: a print-out must not
+        // reach for whatever printer this machine has.
+        action->disconnect();
         QSignalSpy triggered(action, &QAction::triggered);
 
         QVERIFY(!action->isEnabled());

@@ -1,0 +1,139 @@
+#include "PrintLayout.h"
+
+#include "PrintDevice.h"
+#include "model/NumberText.h"
+#include "model/Rounding.h"
+#include "seams/Ui.h"
+
+namespace {
+
+constexpr qreal millimetresPerInch = 25.4;
+constexpr QPointF titleTopMm(0, 10);
+constexpr QPointF referencePointMm(10, 30);
+constexpr int titlePointSize = 14;
+constexpr int letterInset = 2;
+
+int roundedDots(qreal millimetres, int dotsPerInch)
+{
+    return int(roundHalfEven(millimetres * dotsPerInch / millimetresPerInch));
+}
+
+bool gridFits(QSize cells, QSizeF printableMm, int dotsPerInch)
+{
+    const int right = roundedDots(referencePointMm.x(), dotsPerInch) + PrintLayout::gridOffsetX +
+                      PrintLayout::cellWidth * cells.width();
+    const int bottom = roundedDots(referencePointMm.y(), dotsPerInch) + PrintLayout::gridOffsetY +
+                       PrintLayout::cellHeight * cells.height();
+    return right <= printableMm.width() * dotsPerInch / millimetresPerInch &&
+           bottom <= printableMm.height() * dotsPerInch / millimetresPerInch;
+}
+
+// Where the page goes: the first portrait printer, or the current one when none is
+// portrait; with no printer at all, a PDF file the user names.
+bool choosePrinter(PrintDevice& device, Ui& ui)
+{
+    const QList<InstalledPrinter> installed = device.printers();
+    if (installed.isEmpty()) {
+        const QString path = ui.choosePdfFile(QStringLiteral("Crossword.pdf"));
+        if (path.isEmpty())
+            return false;
+        device.setPdfFile(path);
+        return true;
+    }
+    for (const InstalledPrinter& printer : installed) {
+        if (printer.orientation == PageOrientation::Portrait) {
+            device.setCurrentPrinter(printer.name);
+            break;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+namespace PrintLayout {
+
+const QString applicationTitle = QStringLiteral("Quillgrid");
+const QString fontName = QStringLiteral("Arial");
+
+QPoint cellTopLeft(QPoint origin, int column, int row)
+{
+    return {origin.x() + gridOffsetX + cellWidth * column,
+            origin.y() + gridOffsetY + cellHeight * row};
+}
+
+int gridDotsPerInch(QSize cells, QSizeF printableMm)
+{
+    if (cells.isEmpty())
+        return lowestDotsPerInch;
+    int dotsPerInch = lowestDotsPerInch;
+    while (dotsPerInch < highestDotsPerInch && !gridFits(cells, printableMm, dotsPerInch))
+        ++dotsPerInch;
+    return dotsPerInch;
+}
+
+bool jobGoesOn(PrintDevice& device, Ui& ui)
+{
+    if (device.failure().isEmpty())
+        return true;
+    const QString reason = device.failure();
+    device.endDocument();
+    ui.message(reason, applicationTitle);
+    return false;
+}
+
+void EndPrintout(PrintDevice& device, Ui& ui)
+{
+    if (!device.endDocument())
+        ui.message(device.failure(), applicationTitle);
+}
+
+}  // namespace PrintLayout
+
+bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells)
+{
+    if (!choosePrinter(device, ui))
+        return false;
+    device.setUnit(PrintUnit::Millimetres);
+    if (!gridCells.isEmpty())
+        device.setResolution(PrintLayout::gridDotsPerInch(gridCells, device.printableSize()));
+
+    // Cancel gives an empty title, and the print-out goes on without one.
+    const QString title = ui.prompt(QStringLiteral("Enter Title for the Crossword:"),
+                                    PrintLayout::applicationTitle, QStringLiteral("Crossword"));
+
+    device.setFontName(PrintLayout::fontName);
+    device.setUnit(PrintUnit::Millimetres);
+    device.setFontSize(titlePointSize);
+    device.setFontBold(true);
+    device.setCurrentPoint(
+        {(device.printableSize().width() - device.textWidth(title)) / 2, titleTopMm.y()});
+    device.printText(title);
+    return PrintLayout::jobGoesOn(device, ui);
+}
+
+QPoint BeginGridLayout(PrintDevice& device, Ui& ui)
+{
+    device.setCurrentPoint(referencePointMm);
+    device.setUnit(PrintUnit::Dots);
+    const QPointF reference = device.currentPoint();
+    const QPoint origin(int(qint16(roundHalfEven(reference.x()))),
+                        int(qint16(roundHalfEven(reference.y()))));
+    // The message box has no caption of its own and so shows the program's title.
+    ui.message(numberText(origin.x()) + QStringLiteral("  ") + numberText(origin.y()),
+               PrintLayout::applicationTitle);
+    device.setFillColour(QColor(0, 0, 0));
+    device.setFillStyle(FillStyle::Solid);
+    return origin;
+}
+
+void DrawCellFrame(PrintDevice& device, int column, int row, QPoint origin, bool letterCell)
+{
+    const QPoint topLeft = PrintLayout::cellTopLeft(origin, column, row);
+    const QPoint bottomRight = topLeft + QPoint(PrintLayout::cellWidth, PrintLayout::cellHeight);
+    device.drawBox(topLeft, bottomRight);
+    if (letterCell) {
+        const QPoint inset(letterInset, letterInset);
+        device.fillBox(topLeft + inset, bottomRight - inset, QColor(255, 255, 255));
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+class PrintDevice;
+class Ui;
+
+// What the three print-outs share: the printer choice and the title line, the grid's
+// reference point, and the boxes of one cell. Grid positions are printer dots, so a
+// cell is 56 x 42 dots whatever the resolution.
+namespace PrintLayout {
+
+inline constexpr int cellWidth = 56;
+inline constexpr int cellHeight = 42;
+inline constexpr int gridOffsetX = 15;
+inline constexpr int gridOffsetY = 30;
+inline constexpr int lowestDotsPerInch = 150;
+inline constexpr int highestDotsPerInch = 1200;
+
+extern const QString applicationTitle;
+extern const QString fontName;
+
+// The top left corner of a cell's box.
+QPoint cellTopLeft(QPoint origin, int column, int row);
+
+// The lowest resolution, from 150 dots per inch up, at which a grid of `cells` fits a
+// printable area of `printableMm` together with its reference point.
+int gridDotsPerInch(QSize cells, QSizeF printableMm);
+
+// Reports why the job failed and ends it; true when there was nothing to report.
+bool jobGoesOn(PrintDevice& device, Ui& ui);
+// Sends the page and reports a printer that refused it.
+void EndPrintout(PrintDevice& device, Ui& ui);
+
+}  // namespace PrintLayout
+
+// Chooses the printer, asks for the title and prints it centred 10 mm down in Arial 14
+// bold; the unit is millimetres afterwards. A grid print-out passes its size, so the
+// resolution can be raised until the grid fits the page. False when the print-out is
+// abandoned: no PDF file was named, or the printer could not be started (reported).
+bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells = {});
+// Fixes the grid's reference point 10 mm / 30 mm in, shows it in printer dots and
+// leaves the unit in dots with a solid black fill. Returns the point.
+QPoint BeginGridLayout(PrintDevice& device, Ui& ui);
+// The black cell box and, for a cell holding a letter, the white box inside it.
+void DrawCellFrame(PrintDevice& device, int column, int row, QPoint origin, bool letterCell);

@@ -1,0 +1,280 @@
+#include "QtPrintDevice.h"
+
+#include "SystemPrinters.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr qreal millimetresPerInch = 25.4;
+
+// Every line break a typed text may hold: the listing's own CR LF, and lone LF or CR.
+const QRegularExpression& lineBreak()
+{
+    static const QRegularExpression pattern(QStringLiteral("\r\n|\n|\r"));
+    return pattern;
+}
+
+}  // namespace
+
+QtPrintDevice::QtPrintDevice(Catalogue catalogue)
+    : catalogue_(catalogue ? std::move(catalogue) : Catalogue(systemPrinters))
+{}
+
+QtPrintDevice::~QtPrintDevice()
+{
+    // A job left open by an abandoned print-out is dropped, not sent half done.
+    if (painter_ && painter_->isActive()) {
+        printer_->abort();
+        painter_->end();
+    }
+}
+
+QString QtPrintDevice::currentPrinter() const
+{
+    if (currentPrinter_)
+        return *currentPrinter_;
+    const QString systemDefault = QPrinterInfo::defaultPrinterName();
+    if (!systemDefault.isEmpty())
+        return systemDefault;
+    // A system with queues but no default one still prints on the first of them.
+    const QList<InstalledPrinter> installed = catalogue_();
+    return installed.isEmpty() ? QString() : installed.constFirst().name;
+}
+
+QList<InstalledPrinter> QtPrintDevice::printers()
+{
+    return catalogue_();
+}
+
+void QtPrintDevice::setCurrentPrinter(const QString& name)
+{
+    currentPrinter_ = name;
+    if (job_ == Job::None)
+        printer_.reset();
+}
+
+void QtPrintDevice::setPdfFile(const QString& path)
+{
+    pdfFile_ = path;
+    if (job_ == Job::None)
+        printer_.reset();
+}
+
+void QtPrintDevice::setResolution(int dotsPerInch)
+{
+    if (job_ != Job::None || dotsPerInch <= 0)
+        return;
+    dotsPerInch_ = dotsPerInch;
+    if (printer_)
+        printer_->setResolution(dotsPerInch);
+}
+
+void QtPrintDevice::setFontName(const QString& name)
+{
+    font_.setFamily(name);
+}
+
+void QtPrintDevice::setFontSize(qreal points)
+{
+    font_.setPointSizeF(points);
+}
+
+void QtPrintDevice::setFontBold(bool bold)
+{
+    font_.setBold(bold);
+}
+
+void QtPrintDevice::setUnit(PrintUnit unit)
+{
+    unit_ = unit;
+}
+
+QSizeF QtPrintDevice::printableSize()
+{
+    return printer().pageLayout().paintRect(QPageLayout::Millimeter).size() * unitsPerMm();
+}
+
+qreal QtPrintDevice::textWidth(const QString& text)
+{
+    return fromDots(QFontMetricsF(font_, &printer()).horizontalAdvance(text));
+}
+
+qreal QtPrintDevice::lineHeight()
+{
+    return fromDots(QFontMetricsF(font_, &printer()).lineSpacing());
+}
+
+QPointF QtPrintDevice::currentPoint() const
+{
+    return pointMm_ * unitsPerMm();
+}
+
+void QtPrintDevice::setCurrentPoint(QPointF point)
+{
+    pointMm_ = point / unitsPerMm();
+}
+
+void QtPrintDevice::printText(const QString& text)
+{
+    if (!started())
+        return;
+    painter_->setFont(font_);
+    painter_->setPen(Qt::black);
+    const QFontMetricsF metrics(font_, printer_.get());
+    QPointF at = toDots(currentPoint());
+    const QStringList lines = text.split(lineBreak());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            at.setX(0);
+        if (!textTransparent_)
+            painter_->fillRect(
+                QRectF(at, QSizeF(metrics.horizontalAdvance(lines[i]), metrics.lineSpacing())),
+                Qt::white);
+        painter_->drawText(at + QPointF(0, metrics.ascent()), lines[i]);
+        at.ry() += metrics.lineSpacing();
+    }
+    pointMm_ = QPointF(0, at.y() / dotsPerMm());
+}
+
+void QtPrintDevice::setFillStyle(FillStyle style)
+{
+    fillStyle_ = style;
+}
+
+void QtPrintDevice::setFillColour(const QColor& colour)
+{
+    fillColour_ = colour;
+}
+
+void QtPrintDevice::setTextTransparent(bool transparent)
+{
+    textTransparent_ = transparent;
+}
+
+void QtPrintDevice::drawBox(QPointF from, QPointF to)
+{
+    if (!started())
+        return;
+    // A zero-width pen is one printer dot wide whatever the resolution.
+    painter_->setPen(QPen(Qt::black, 0));
+    painter_->setBrush(fillStyle_ == FillStyle::Solid ? QBrush(fillColour_) : QBrush());
+    painter_->drawRect(QRectF(toDots(from), toDots(to)).normalized());
+}
+
+void QtPrintDevice::fillBox(QPointF from, QPointF to, const QColor& colour)
+{
+    if (!started())
+        return;
+    painter_->setPen(QPen(colour, 0));
+    painter_->setBrush(colour);
+    painter_->drawRect(QRectF(toDots(from), toDots(to)).normalized());
+}
+
+void QtPrintDevice::newPage()
+{
+    if (!started())
+        return;
+    if (!printer_->newPage())
+        failure_ = QObject::tr("The printer could not start a new page.");
+    pointMm_ = {};
+}
+
+bool QtPrintDevice::endDocument()
+{
+    bool sent = started();
+    if (sent && !painter_->end()) {
+        failure_ = QObject::tr("The print-out could not be finished on \"%1\".")
+                       .arg(pdfFile_.isEmpty() ? currentPrinter() : pdfFile_);
+    }
+    sent = sent && failure_.isEmpty();
+    resetJob();
+    return sent;
+}
+
+QPrinter& QtPrintDevice::printer()
+{
+    if (printer_)
+        return *printer_;
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (pdfFile_.isEmpty()) {
+        printer_->setPrinterName(currentPrinter());
+    } else {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(pdfFile_);
+    }
+    printer_->setResolution(dotsPerInch_);
+    printer_->setPageOrientation(QPageLayout::Portrait);
+    printer_->setFullPage(false);
+    printer_->setDocName(QStringLiteral("Quillgrid"));
+    return *printer_;
+}
+
+bool QtPrintDevice::started()
+{
+    if (job_ == Job::Printing)
+        return true;
+    if (job_ == Job::Failed)
+        return false;
+
+    failure_.clear();
+    QPrinter& target = printer();
+    painter_ = std::make_unique<QPainter>();
+    // A queue removed since it was chosen would take the job and lose it without a word.
+    const bool queueGone =
+        pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
+    if (queueGone || !painter_->begin(&target)) {
+        if (!pdfFile_.isEmpty())
+            failure_ = QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);
+        else if (currentPrinter().isEmpty())
+            failure_ = QObject::tr("No printer is installed.");
+        else
+            failure_ =
+                QObject::tr("The printer \"%1\" could not be started.").arg(currentPrinter());
+        job_ = Job::Failed;
+        return false;
+    }
+    job_ = Job::Printing;
+    return true;
+}
+
+qreal QtPrintDevice::dotsPerMm() const
+{
+    return dotsPerInch_ / millimetresPerInch;
+}
+
+qreal QtPrintDevice::unitsPerMm() const
+{
+    return unit_ == PrintUnit::Dots ? dotsPerMm() : 1.0;
+}
+
+QPointF QtPrintDevice::toDots(QPointF point) const
+{
+    return point / unitsPerMm() * dotsPerMm();
+}
+
+qreal QtPrintDevice::fromDots(qreal dots) const
+{
+    return dots / dotsPerMm() * unitsPerMm();
+}
+
+void QtPrintDevice::resetJob()
+{
+    painter_.reset();
+    printer_.reset();
+    job_ = Job::None;
+    pdfFile_.clear();
+    dotsPerInch_ = defaultDotsPerInch;
+    // Each print-out sets up what it draws with; nothing carries over from the last.
+    font_ = QFont();
+    unit_ = PrintUnit::Dots;
+    pointMm_ = {};
+    fillStyle_ = FillStyle::Transparent;
+    fillColour_ = Qt::black;
+    textTransparent_ = false;
+}
