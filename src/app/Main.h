@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class CrosswordDatabase;
+class CrosswordName;
 class GridView;
 class QAction;
 class QMenu;
@@ -53,6 +55,8 @@ private:
     std::unique_ptr<Ui> ownUi_;
     Ui& ui_;
     QString databasePath_;
+    std::unique_ptr<CrosswordDatabase> database_;
+    std::unique_ptr<CrosswordName> nameDialog_;
     GridView* view_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;
