@@ -20,7 +20,8 @@ const QString Main::caption = windowCaption(QString());
 Main::Main(Ui* ui, QWidget* parent)
     : QMainWindow(parent),
       ownUi_(ui ? nullptr : std::make_unique<QtUi>(*this)),
-      ui_(ui ? *ui : *ownUi_) {
+      ui_(ui ? *ui : *ownUi_)
+{
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(caption);
     view_ = new GridView(
@@ -38,7 +39,8 @@ Main::Main(Ui* ui, QWidget* parent)
 
 Main::~Main() = default;
 
-void Main::Form_Load() {
+void Main::Form_Load()
+{
     state_.clueCount = 0;
     state_.clueNumber = 0;
     setPrintMenuEnabled(false);
@@ -52,7 +54,8 @@ void Main::Form_Load() {
 }
 
 QAction* Main::addCommand(QMenu* menu, const char* name, const QString& text,
-                          const QKeySequence& shortcut, void (Main::*handler)()) {
+                          const QKeySequence& shortcut, void (Main::*handler)())
+{
     QAction* action = menu->addAction(text);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
@@ -60,7 +63,8 @@ QAction* Main::addCommand(QMenu* menu, const char* name, const QString& text,
     return action;
 }
 
-void Main::buildMenus() {
+void Main::buildMenus()
+{
     QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
@@ -95,31 +99,37 @@ void Main::buildMenus() {
 
 // The commands are switched with their title: a screen reader, or anything that triggers
 // a command directly, sees the command and not the menu above it.
-void Main::setPrintMenuEnabled(bool enabled) {
+void Main::setPrintMenuEnabled(bool enabled)
+{
     mnuPrint_->setEnabled(enabled);
     mnuPrint_->menuAction()->setEnabled(enabled);
     for (QAction* command : mnuPrint_->actions())
         command->setEnabled(enabled);
 }
 
-void Main::enableCrosswordMenus() {
+void Main::enableCrosswordMenus()
+{
     setPrintMenuEnabled(true);
     mnuSaveCrossword_->setEnabled(true);
 }
 
-void Main::mnuNewCrossWord_Click() {
+void Main::mnuNewCrossWord_Click()
+{
     newCrossword(state_, surface_, ui_);
 }
 
-void Main::mnuOpenCrossword_Click() {
+void Main::mnuOpenCrossword_Click()
+{
     openCrossword(state_, surface_, ui_, *database_, *nameDialog_);
 }
 
-void Main::mnuSaveCrossword_Click() {
+void Main::mnuSaveCrossword_Click()
+{
     saveCrossword(state_, ui_, *database_, *nameDialog_);
 }
 
-void Main::mnuExit_Click() {
+void Main::mnuExit_Click()
+{
     close();
 }
 
@@ -131,7 +141,8 @@ void Main::mnuPrintSolution_Click() {}
 
 void Main::mnuPrintClues_Click() {}
 
-void Main::mnuAbout_Click() {
+void Main::mnuAbout_Click()
+{
     About about(this);
     ui_.showModal(about);
 }

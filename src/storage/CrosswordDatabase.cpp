@@ -40,7 +40,8 @@ enum EngineCode {
 };
 constexpr int readOnlyDirectory = readOnly | (6 << 8);
 
-QString reasonFor(const QSqlError& error) {
+QString reasonFor(const QSqlError& error)
+{
     bool numeric = false;
     const int extended = error.nativeErrorCode().toInt(&numeric);
     const QString engineText =
@@ -78,13 +79,15 @@ QString reasonFor(const QSqlError& error) {
     return QStringLiteral("%1 (%2)").arg(reason, engineText);
 }
 
-int engineCode(const QSqlError& error) {
+int engineCode(const QSqlError& error)
+{
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
 // Integer columns come back as integers; anything else in one (text, a fraction,
 // nothing at all) is a damaged row, never a number to be guessed at.
-std::optional<qint64> wholeNumber(const QVariant& value) {
+std::optional<qint64> wholeNumber(const QVariant& value)
+{
     switch (value.metaType().id()) {
         case QMetaType::Int:
         case QMetaType::LongLong:
@@ -96,7 +99,8 @@ std::optional<qint64> wholeNumber(const QVariant& value) {
     }
 }
 
-QString shown(const QVariant& value) {
+QString shown(const QVariant& value)
+{
     return value.isNull() ? QStringLiteral("nothing")
                           : QStringLiteral("\"%1\"").arg(value.toString());
 }
@@ -108,21 +112,26 @@ std::atomic<int> connectionCount{0};
 CrosswordDatabase::CrosswordDatabase(QString path, int busyTimeoutMs)
     : path_(std::move(path)),
       connectionName_(QStringLiteral("quillgrid-crosswords-%1").arg(++connectionCount)),
-      busyTimeoutMs_(busyTimeoutMs) {}
+      busyTimeoutMs_(busyTimeoutMs)
+{
+}
 
-CrosswordDatabase::~CrosswordDatabase() {
+CrosswordDatabase::~CrosswordDatabase()
+{
     forget();
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-void CrosswordDatabase::forget() {
+void CrosswordDatabase::forget()
+{
     ready_ = false;
     if (db_.isValid())
         db_.close();
     db_ = QSqlDatabase();
 }
 
-Result<Done> CrosswordDatabase::ready() {
+Result<Done> CrosswordDatabase::ready()
+{
     if (ready_)
         return Result<Done>::success({});
 
@@ -171,7 +180,8 @@ Result<Done> CrosswordDatabase::ready() {
     return tables;
 }
 
-Result<Done> CrosswordDatabase::createTables() {
+Result<Done> CrosswordDatabase::createTables()
+{
     const QStringList statements = {
         QStringLiteral("CREATE TABLE CrosswordID (CrossID INTEGER PRIMARY KEY AUTOINCREMENT, "
                        "Name TEXT NOT NULL, GridX INTEGER NOT NULL, GridY INTEGER NOT NULL)"),
@@ -210,7 +220,8 @@ Result<Done> CrosswordDatabase::createTables() {
 }
 
 // Only reads: a file that turns out to be something else must stay as it was.
-Result<Done> CrosswordDatabase::checkTables() {
+Result<Done> CrosswordDatabase::checkTables()
+{
     const auto check = [this](const QString& table,
                               const QStringList& fields) -> std::optional<QString> {
         QSqlQuery query(db_);
@@ -242,7 +253,8 @@ Result<Done> CrosswordDatabase::checkTables() {
     return Result<Done>::success({});
 }
 
-Result<QStringList> CrosswordDatabase::names() {
+Result<QStringList> CrosswordDatabase::names()
+{
     if (const Result<Done> state = ready(); !state.ok())
         return Result<QStringList>::failure(state.error());
     QSqlQuery query(db_);
@@ -257,7 +269,8 @@ Result<QStringList> CrosswordDatabase::names() {
     return Result<QStringList>::success(names);
 }
 
-Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QString& name) {
+Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QString& name)
+{
     using Found = Result<std::optional<StoredCrossword>>;
     if (const Result<Done> state = ready(); !state.ok())
         return Found::failure(state.error());
@@ -292,7 +305,8 @@ Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QS
     return Found::success(row);
 }
 
-Result<QList<StoredClue>> CrosswordDatabase::clueRows(qint64 crossId) {
+Result<QList<StoredClue>> CrosswordDatabase::clueRows(qint64 crossId)
+{
     using Rows = Result<QList<StoredClue>>;
     if (const Result<Done> state = ready(); !state.ok())
         return Rows::failure(state.error());
@@ -347,7 +361,8 @@ Result<QList<StoredClue>> CrosswordDatabase::clueRows(qint64 crossId) {
 }
 
 Result<qint64> CrosswordDatabase::storeClues(const QString& name, std::optional<QSize> newGrid,
-                                             std::span<const ClueEntry> clues) {
+                                             std::span<const ClueEntry> clues)
+{
     if (const Result<Done> state = ready(); !state.ok())
         return Result<qint64>::failure(state.error());
     {
@@ -372,7 +387,8 @@ Result<qint64> CrosswordDatabase::storeClues(const QString& name, std::optional<
 
 Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
                                                      std::optional<QSize> newGrid,
-                                                     std::span<const ClueEntry> clues) {
+                                                     std::span<const ClueEntry> clues)
+{
     if (newGrid) {
         QSqlQuery add(db_);
         add.prepare(
@@ -427,12 +443,14 @@ Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
     return Result<qint64>::success(crossId);
 }
 
-void CrosswordDatabase::rollback() {
+void CrosswordDatabase::rollback()
+{
     QSqlQuery query(db_);
     query.exec(QStringLiteral("ROLLBACK"));
 }
 
-Result<QStringList> CrosswordDatabase::clueQueryPlan() {
+Result<QStringList> CrosswordDatabase::clueQueryPlan()
+{
     if (const Result<Done> state = ready(); !state.ok())
         return Result<QStringList>::failure(state.error());
     QSqlQuery query(db_);
@@ -446,16 +464,19 @@ Result<QStringList> CrosswordDatabase::clueQueryPlan() {
     return Result<QStringList>::success(steps);
 }
 
-QString CrosswordDatabase::cannotRead(const QSqlError& error) const {
+QString CrosswordDatabase::cannotRead(const QSqlError& error) const
+{
     return QStringLiteral("The crossword database \"%1\" cannot be read: %2.")
         .arg(path_, reasonFor(error));
 }
 
-QString CrosswordDatabase::notStored(const QSqlError& error) const {
+QString CrosswordDatabase::notStored(const QSqlError& error) const
+{
     return notStored(reasonFor(error));
 }
 
-QString CrosswordDatabase::notStored(const QString& reason) const {
+QString CrosswordDatabase::notStored(const QString& reason) const
+{
     return QStringLiteral(
                "The crossword was not saved in \"%1\": %2. Nothing of this save "
                "was stored.")

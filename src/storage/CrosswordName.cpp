@@ -12,7 +12,8 @@ const QString CrosswordName::nameTakenText =
 const QString CrosswordName::nameTakenCaption = QStringLiteral("Save Error");
 
 CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* parent)
-    : QDialog(parent), database_(database), ui_(ui) {
+    : QDialog(parent), database_(database), ui_(ui)
+{
     setObjectName(QStringLiteral("CrosswordName"));
     setWindowTitle(QStringLiteral("Name of the Crossword"));
     setFixedSize(307, 76);
@@ -48,7 +49,8 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-Result<Done> CrosswordName::prepare(Purpose purpose) {
+Result<Done> CrosswordName::prepare(Purpose purpose)
+{
     purpose_ = purpose;
     chosen_.reset();
     xwordname->clear();
@@ -63,7 +65,8 @@ Result<Done> CrosswordName::prepare(Purpose purpose) {
     return Result<Done>::success({});
 }
 
-Result<std::optional<QString>> CrosswordName::ask(Purpose purpose) {
+Result<std::optional<QString>> CrosswordName::ask(Purpose purpose)
+{
     using Answer = Result<std::optional<QString>>;
     if (const Result<Done> filled = prepare(purpose); !filled.ok())
         return Answer::failure(filled.error());
@@ -71,7 +74,8 @@ Result<std::optional<QString>> CrosswordName::ask(Purpose purpose) {
     return Answer::success(chosen_);
 }
 
-void CrosswordName::OK_Click() {
+void CrosswordName::OK_Click()
+{
     // Exactly as typed: blanks count, letter case counts.
     const QString name = xwordname->currentText();
     for (int i = 0; i < xwordname->count(); ++i) {

@@ -4,7 +4,8 @@
 
 #include <QDir>
 
-QString locateDatabase(Ui& ui) {
+QString locateDatabase(Ui& ui)
+{
     const QString chosen = ui.chooseDatabaseFile();
     return QDir::current().absoluteFilePath(chosen.isEmpty() ? QStringLiteral("xword.mdb")
                                                              : chosen);

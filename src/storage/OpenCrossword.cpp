@@ -15,7 +15,8 @@ namespace {
 
 const QString databaseCaption = QStringLiteral("Open Crossword");
 
-bool onlyCapitals(const QString& answer) {
+bool onlyCapitals(const QString& answer)
+{
     for (const QChar letter : answer) {
         if (letter < QLatin1Char('A') || letter > QLatin1Char('Z'))
             return false;
@@ -24,7 +25,8 @@ bool onlyCapitals(const QString& answer) {
 }
 
 // Why a stored clue could not have come from the editor, or nothing when it could.
-std::optional<QString> clueFault(const StoredClue& clue, qint64 columns, qint64 rows) {
+std::optional<QString> clueFault(const StoredClue& clue, qint64 columns, qint64 rows)
+{
     if (clue.cluePos < 1 || clue.cluePos > std::numeric_limits<qint16>::max())
         return QStringLiteral("its number %1 is not between 1 and 32767").arg(clue.cluePos);
     if (!onlyCapitals(clue.answer)) {
@@ -47,7 +49,8 @@ std::optional<QString> clueFault(const StoredClue& clue, qint64 columns, qint64 
     return std::nullopt;
 }
 
-void redraw(const PuzzleState& state, Surface& surface) {
+void redraw(const PuzzleState& state, Surface& surface)
+{
     for (int c = 0; c < state.xGridSize; ++c) {
         for (int r = 0; r < state.yGridSize; ++r) {
             GridDrawing::drawCellBox(surface, state, c, r);
@@ -72,7 +75,8 @@ void redraw(const PuzzleState& state, Surface& surface) {
 }  // namespace
 
 Result<Done> loadCrossword(PuzzleState& loaded, const StoredCrossword& crossword,
-                           const QList<StoredClue>& clues) {
+                           const QList<StoredClue>& clues)
+{
     const auto refuse = [&](const QString& reason) {
         return Result<Done>::failure(QStringLiteral("The crossword \"%1\" cannot be opened: %2.")
                                          .arg(crossword.name, reason));
@@ -132,7 +136,8 @@ Result<Done> loadCrossword(PuzzleState& loaded, const StoredCrossword& crossword
 }
 
 void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDatabase& database,
-                   CrosswordName& nameDialog) {
+                   CrosswordName& nameDialog)
+{
     const auto chosen = nameDialog.ask(CrosswordName::Purpose::Open);
     if (!chosen.ok()) {
         ui.message(chosen.error(), databaseCaption);

@@ -13,12 +13,14 @@ struct Done {};
 template <typename T>
 class Result {
 public:
-    static Result success(T value) {
+    static Result success(T value)
+    {
         Result result;
         result.value_ = std::move(value);
         return result;
     }
-    static Result failure(QString reason) {
+    static Result failure(QString reason)
+    {
         Result result;
         result.error_ = std::move(reason);
         return result;

@@ -10,7 +10,8 @@
 #include <span>
 
 void saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
-                   CrosswordName& nameDialog) {
+                   CrosswordName& nameDialog)
+{
     const QString caption = QStringLiteral("Save Crossword");
     if (!state.hasGrid())
         return;
