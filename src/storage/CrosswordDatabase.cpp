@@ -305,7 +305,7 @@ Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QS
     return Found::success(row);
 }
 
-Result<QList<StoredClue>> CrosswordDatabase::clueRows(qint64 crossId)
+Result<QList<StoredClue>> CrosswordDatabase::clueRows(const StoredCrossword& crossword)
 {
     using Rows = Result<QList<StoredClue>>;
     if (const Result<Done> state = ready(); !state.ok())
@@ -313,7 +313,7 @@ Result<QList<StoredClue>> CrosswordDatabase::clueRows(qint64 crossId)
     QSqlQuery query(db_);
     query.setForwardOnly(true);
     query.prepare(clueQuery);
-    query.addBindValue(crossId);
+    query.addBindValue(crossword.crossId);
     if (!query.exec())
         return Rows::failure(cannotRead(query.lastError()));
 
@@ -324,11 +324,11 @@ Result<QList<StoredClue>> CrosswordDatabase::clueRows(qint64 crossId)
         };
         const auto damaged = [&](int column) {
             return Rows::failure(
-                QStringLiteral("Clue %1 of the crossword with CrossID %2 in \"%3\" is damaged: "
+                QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
                                "its field %4 holds %5.")
                     .arg(rows.size() + 1)
-                    .arg(crossId)
-                    .arg(path_, query.record().fieldName(column), shown(query.value(column))));
+                    .arg(crossword.name, path_, query.record().fieldName(column),
+                         shown(query.value(column))));
         };
         StoredClue row;
         const auto cluePos = number(0);

@@ -41,7 +41,7 @@ public:
     // The crossword row whose name is exactly `name`, letter case and blanks included.
     Result<std::optional<StoredCrossword>> findCrossword(const QString& name);
     // The crossword's clue rows, in the order they were stored.
-    Result<QList<StoredClue>> clueRows(qint64 crossId);
+    Result<QList<StoredClue>> clueRows(const StoredCrossword& crossword);
 
     // One save, all of it or nothing: with `newGrid` the crossword row named `name` is
     // added first; then `clues` are appended under the CrossID of the row named `name`.

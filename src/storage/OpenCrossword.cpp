@@ -162,7 +162,7 @@ void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDataba
                    databaseCaption);
         return;
     }
-    const auto clues = database.clueRows(found.value()->crossId);
+    const auto clues = database.clueRows(*found.value());
     if (!clues.ok()) {
         ui.message(clues.error(), databaseCaption);
         return;

@@ -69,9 +69,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QStringList>("statements");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a text file")
-            << QByteArray("Dear diary,\nthe crossword is done.\n") << QStringList()
-            << "it is not a database file";
+        QTest::newRow("a text file") << QByteArray("Dear diary,\nthe crossword is done.\n")
+                                     << QStringList() << "it is not a database file";
         QTest::newRow("a text file as long as a database page")
             << QByteArray(8192, 'x') << QStringList() << "it is not a database file";
         QTest::newRow("an SQLite file of something else")
@@ -196,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(db.storeClues(QStringLiteral("First"), std::nullopt, later).value(),
                  first.value());
 
-        const auto rows = db.clueRows(first.value());
+        const auto rows = db.clueRows(db.findCrossword(QStringLiteral("First")).value().value());
         QVERIFY(rows.ok());
         QStringList answers;
         for (const StoredClue& row : rows.value())
@@ -205,8 +204,7 @@ private Q_SLOTS:
                            .arg(row.cluePosX)
                            .arg(row.cluePosY)
                            .arg(row.cluePos);
-        QCOMPARE(answers,
-                 QStringList({"SUNA@0,0#1", "STARD@0,0#1", "UPD@1,0#2", "NAPA@2,2#3"}));
+        QCOMPARE(answers, QStringList({"SUNA@0,0#1", "STARD@0,0#1", "UPD@1,0#2", "NAPA@2,2#3"}));
         QCOMPARE(rows.value().constFirst().clue, QStringLiteral("Star of the day"));
     }
 
@@ -229,10 +227,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tamper");
         QTest::addColumn<QString>("field");
-        QTest::newRow("text in CluePosX") << "UPDATE Clues SET CluePosX = 'two'" << "CluePosX";
-        QTest::newRow("a fraction in CluePos") << "UPDATE Clues SET CluePos = 1.5" << "CluePos";
-        QTest::newRow("text in Across") << "UPDATE Clues SET Across = 'yes'" << "Across";
-        QTest::newRow("text in CluePosY") << "UPDATE Clues SET CluePosY = ''" << "CluePosY";
+        QTest::newRow("text in CluePosX") << "UPDATE Clues SET CluePosX = 'two'"
+                                          << "CluePosX";
+        QTest::newRow("a fraction in CluePos") << "UPDATE Clues SET CluePos = 1.5"
+                                               << "CluePos";
+        QTest::newRow("text in Across") << "UPDATE Clues SET Across = 'yes'"
+                                        << "Across";
+        QTest::newRow("text in CluePosY") << "UPDATE Clues SET CluePosY = ''"
+                                          << "CluePosY";
     }
     void reportsFieldsThatHoldNoNumber()
     {
@@ -247,8 +249,10 @@ private Q_SLOTS:
             Peer peer(path);
             QCOMPARE(peer.exec(tamper), QString());
         }
-        const auto rows = db.clueRows(id.value());
+        const auto rows =
+            db.clueRows(db.findCrossword(QStringLiteral("Tampered")).value().value());
         QVERIFY(!rows.ok());
+        QVERIFY2(rows.error().contains(QStringLiteral("\"Tampered\"")), qPrintable(rows.error()));
         QVERIFY2(rows.error().contains(QStringLiteral("field %1").arg(field)),
                  qPrintable(rows.error()));
     }

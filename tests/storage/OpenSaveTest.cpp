@@ -1,91 +1,17 @@
-#include "StorageTestKit.h"
+#include "StorageDesk.h"
 #include "editing/NewCrossword.h"
-#include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
-#include "storage/CrosswordDatabase.h"
-#include "storage/CrosswordName.h"
-#include "storage/OpenCrossword.h"
-#include "storage/SaveCrossword.h"
-#include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace StorageTestKit;
 
 namespace {
 
-// The storage commands with everything real but the person: a database file in a fresh
-// folder, the real name dialog, the real drawing surface.
-struct Desk {
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("xword.mdb"));
-    CrosswordDatabase db{path};
-    ScriptedUi ui;
-    CrosswordName dialog{db, ui};
-    ImageSurface surface{QSize(600, 400)};
-    PuzzleState state;
-
-    // The next showing of the name dialog: type `name` and press Ok.
-    void willName(const QString& name)
-    {
-        ui.dialogActions << [name](QDialog& shown) {
-            shown.findChild<QComboBox*>(QStringLiteral("xwordname"))->setEditText(name);
-            shown.findChild<QPushButton*>(QStringLiteral("OK"))->click();
-        };
-    }
-    void willCancel()
-    {
-        ui.dialogActions << [](QDialog& shown) {
-            shown.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
-        };
-    }
-    void save() { saveCrossword(state, ui, db, dialog); }
-    void open() { openCrossword(state, surface, ui, db, dialog); }
-    void saveAs(const PuzzleState& crossword, const QString& name)
-    {
-        state = crossword;
-        willName(name);
-        save();
-    }
-    void openNamed(const QString& name)
-    {
-        willName(name);
-        open();
-    }
-};
-
-// The first field in which two crosswords differ, or "" when they are the same.
-QString difference(const PuzzleState& a, const PuzzleState& b)
-{
-    if (a.clueCount != b.clueCount)
-        return QStringLiteral("clueCount %1 / %2").arg(a.clueCount).arg(b.clueCount);
-    for (int i = 0; i < a.clueCount; ++i) {
-        if (!(a.clueTable[i] == b.clueTable[i]))
-            return QStringLiteral("clue %1").arg(i);
-    }
-    const QList<std::pair<const char*, bool>> fields = {
-        {"clueNumber", a.clueNumber == b.clueNumber},
-        {"crosswordTitle", a.crosswordTitle == b.crosswordTitle},
-        {"crosswordStored", a.crosswordStored == b.crosswordStored},
-        {"xGridSize", a.xGridSize == b.xGridSize},
-        {"yGridSize", a.yGridSize == b.yGridSize},
-        {"cellWidth", a.cellWidth == b.cellWidth},
-        {"cellHeight", a.cellHeight == b.cellHeight},
-        {"gridLetters", a.gridLetters == b.gridLetters},
-        {"savedClueCount", a.savedClueCount == b.savedClueCount},
-    };
-    for (const auto& [name, same] : fields) {
-        if (!same)
-            return QLatin1String(name);
-    }
-    return {};
-}
-
-const ClueEntry sun = clue(QStringLiteral("Star of the day"), QStringLiteral("SUN"), 2, 3, 1, true);
+const ClueEntry sun =
+    clue(QStringLiteral("Star of the day"), QStringLiteral("SUN"), 2, 3, 1, true);
 const ClueEntry star = clue(QStringLiteral("Night light"), QStringLiteral("STAR"), 2, 3, 1, false);
 const ClueEntry up = clue(QStringLiteral("Not down"), QStringLiteral("UP"), 3, 3, 2, false);
 const ClueEntry nap = clue(QStringLiteral("Short sleep"), QStringLiteral("NAP"), 4, 3, 3, false);
@@ -215,9 +141,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("letter case") << "Sunday" << "SUNDAY";
-        QTest::newRow("a trailing blank") << "Sunday" << "Sunday ";
-        QTest::newRow("blanks only, one and two") << " " << "  ";
+        QTest::newRow("letter case") << "Sunday"
+                                     << "SUNDAY";
+        QTest::newRow("a trailing blank") << "Sunday"
+                                          << "Sunday ";
+        QTest::newRow("blanks only, one and two") << " "
+                                                  << "  ";
     }
     void namesThatDifferOnlySlightlyAreDifferentCrosswords()
     {
@@ -249,9 +178,9 @@ private Q_SLOTS:
         PuzzleState a = crossword(30, 30, {sun, star, up, nap, tea});
         addClue(a, clue(QStringLiteral("Far corner"), QStringLiteral("ZZ"), 28, 29, 5, true));
         desk.saveAs(a, QStringLiteral("A"));
-        desk.saveAs(crossword(5, 5, {clue(QStringLiteral("Bee"), QStringLiteral("BEE"), 0, 0,
-                                          1, true)}),
-                    QStringLiteral("B"));
+        desk.saveAs(
+            crossword(5, 5, {clue(QStringLiteral("Bee"), QStringLiteral("BEE"), 0, 0, 1, true)}),
+            QStringLiteral("B"));
         desk.openNamed(QStringLiteral("A"));
         desk.openNamed(QStringLiteral("B"));
 
@@ -342,13 +271,11 @@ private Q_SLOTS:
         desk.surface.fillBox({0, 0}, {599, 399}, Qt::red);
         desk.openNamed(QStringLiteral("Drawn"));
         QCOMPARE(desk.ui.menuEnables, 1);
-        QCOMPARE(desk.state.cellWidth, 58);  // (600 - 20) / 10
+        QCOMPARE(desk.state.cellWidth, 58);   // (600 - 20) / 10
         QCOMPARE(desk.state.cellHeight, 39);  // (400 - 10) / 10
 
         const QImage& image = desk.surface.image();
-        const auto cellRect = [&](int c, int r) {
-            return QRect(10 + c * 58, 5 + r * 39, 58, 39);
-        };
+        const auto cellRect = [&](int c, int r) { return QRect(10 + c * 58, 5 + r * 39, 58, 39); };
         const auto darkPixels = [&](QRect area) {
             int dark = 0;
             for (int x = area.left(); x <= area.right(); ++x) {

@@ -68,8 +68,7 @@ inline QByteArray fileBytes(const QString& path)
 // Its own connection, as another program on the same file would have.
 class Peer {
 public:
-    explicit Peer(const QString& path)
-        : name_(QStringLiteral("peer-%1").arg(++peerCount()))
+    explicit Peer(const QString& path) : name_(QStringLiteral("peer-%1").arg(++peerCount()))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db.setDatabaseName(path);
