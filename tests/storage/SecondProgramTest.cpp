@@ -54,9 +54,16 @@ private Q_SLOTS:
             QProcess saver;
             saver.start(helperPath, {QStringLiteral("loop"), path});
             QVERIFY2(saver.waitForStarted(), qPrintable(saver.errorString()));
-            QVERIFY2(saver.waitForReadyRead(10000), saver.readAllStandardError().constData());
-            QVERIFY2(saver.readLine().startsWith("ready"), "the saver did not start");
-            QTest::qSleep(int(random.bounded(12)));
+            // One whole save first, so that every round proves progress; then the kill
+            // falls somewhere in the saves that follow.
+            QByteArray line;
+            while (!line.startsWith("saved")) {
+                if (!saver.canReadLine())
+                    QVERIFY2(saver.waitForReadyRead(10000),
+                             saver.readAllStandardError().constData());
+                line = saver.readLine();
+            }
+            QTest::qSleep(int(random.bounded(8)));
             if (saver.state() == QProcess::Running)
                 ++killedWhileRunning;
             saver.kill();  // SIGKILL: no chance to tidy up
@@ -98,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(peer.count(QStringLiteral(
                      "CrosswordID WHERE CrossID NOT IN (SELECT CrossID FROM Clues)")),
                  0);
-        QVERIFY2(batches.size() > kills / 2, "too few saves got through to show anything");
+        QVERIFY(batches.size() >= kills);
         qInfo("%lld crosswords, %lld batches, %lld clue rows after %d kills",
               peer.count(QStringLiteral("CrosswordID")), qint64(batches.size()),
               qint64(rows.size()), kills);

@@ -37,13 +37,15 @@ std::vector<ClueEntry> batch(const QString& key, int size)
 
 int loop(CrosswordDatabase& db)
 {
-    if (const auto names = db.names(); !names.ok()) {
+    const auto names = db.names();
+    if (!names.ok()) {
         say(names.error());
         return 1;
     }
     say(QStringLiteral("ready"));
     const QString process = QString::number(QCoreApplication::applicationPid());
-    QStringList mine;
+    // Earlier runs' crosswords too: appending to a stored crossword is a save of its own.
+    QStringList mine = names.value();
     auto& random = *QRandomGenerator::global();
     for (int i = 0;; ++i) {
         const QString key = process + QLatin1Char('.') + QString::number(i);
@@ -59,6 +61,7 @@ int loop(CrosswordDatabase& db)
         }
         if (fresh)
             mine << name;
+        say(QStringLiteral("saved"));
     }
 }
 
