@@ -20,7 +20,7 @@ namespace {
 const QString helperPath = QStringLiteral(QUILLGRID_STORAGE_HELPER);
 
 // Enough kills to land in every step of a save many times over, few enough to stay quick.
-constexpr int kills = 250;
+constexpr int kills = 200;
 
 void setMode(const QString& path, QFile::Permissions permissions)
 {
