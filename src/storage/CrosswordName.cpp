@@ -4,6 +4,7 @@
 #include "seams/Ui.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,6 +18,9 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     setObjectName(QStringLiteral("CrosswordName"));
     setWindowTitle(QStringLiteral("Name of the Crossword"));
     setFixedSize(307, 76);
+    // The controls keep their pixel places; at 8 points "Name of the Crossword :" fills
+    // its 121 pixels exactly, where the desktop's larger font would cut it off.
+    setFont(QFont(QStringLiteral("Arial"), 8));
 
     Label1 = new QLabel(QStringLiteral("Name of the Crossword :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -73,8 +73,11 @@ private Q_SLOTS:
         auto* widget = desk.dialog.findChild<QWidget*>(control);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), geometry);
-        if (auto* label = qobject_cast<QLabel*>(widget))
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
             QCOMPARE(label->text(), text);
+            // The whole caption is readable in its place, not cut off by the name field.
+            QVERIFY(label->fontMetrics().horizontalAdvance(text) <= geometry.width());
+        }
         if (auto* button = qobject_cast<QPushButton*>(widget))
             QCOMPARE(button->text(), text);
         QVERIFY(desk.button("OK")->isDefault());
