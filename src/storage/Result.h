@@ -27,8 +27,9 @@ public:
     }
 
     bool ok() const { return value_.has_value(); }
-    const T& value() const { return *value_; }
-    T& value() { return *value_; }
+    // Asking a failure for its value is a fault of the caller, and stops the program.
+    const T& value() const { return value_.value(); }
+    T& value() { return value_.value(); }
     const QString& error() const { return error_; }
 
 private:
