@@ -51,17 +51,6 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("0|CrossID")});
     }
 
-    void reportsAMissingFolder()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("nowhere/xword.mdb"));
-        CrosswordDatabase db(path);
-        const auto names = db.names();
-        QVERIFY(!names.ok());
-        QVERIFY2(names.error().contains(path), qPrintable(names.error()));
-        QVERIFY(!QFile::exists(path));
-    }
-
     // Each row makes a file that is not a crossword database; it must be reported with
     // its name and the reason, and keep every byte.
     void refusesAndKeepsAFileThatIsNoCrosswordDatabase_data()
@@ -167,47 +156,6 @@ private Q_SLOTS:
         }
     }
 
-    void refusesASecondCrosswordOfTheSameName()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("xword.mdb"));
-        CrosswordDatabase db(path);
-        QVERIFY(db.storeClues(QStringLiteral("Twice"), QSize(5, 5), threeClues).ok());
-        const auto again = db.storeClues(QStringLiteral("Twice"), QSize(6, 6), threeClues);
-        QVERIFY(!again.ok());
-        QVERIFY2(again.error().contains(QStringLiteral("already stored")),
-                 qPrintable(again.error()));
-        Peer peer(path);
-        QCOMPARE(peer.count(QStringLiteral("CrosswordID")), 1);
-        QCOMPARE(peer.count(QStringLiteral("Clues")), 3);
-    }
-
-    void readsCluesBackInStoredOrder()
-    {
-        QTemporaryDir dir;
-        CrosswordDatabase db(dir.filePath(QStringLiteral("xword.mdb")));
-        const auto first = db.storeClues(QStringLiteral("First"), QSize(5, 5), threeClues);
-        QVERIFY(first.ok());
-        // Another crossword's rows between the two batches of the first.
-        QVERIFY(db.storeClues(QStringLiteral("Second"), QSize(5, 5), threeClues).ok());
-        const QList<ClueEntry> later = {
-            clue(QStringLiteral("Later"), QStringLiteral("NAP"), 2, 2, 3, true)};
-        QCOMPARE(db.storeClues(QStringLiteral("First"), std::nullopt, later).value(),
-                 first.value());
-
-        const auto rows = db.clueRows(db.findCrossword(QStringLiteral("First")).value().value());
-        QVERIFY(rows.ok());
-        QStringList answers;
-        for (const StoredClue& row : rows.value())
-            answers << QStringLiteral("%1%2@%3,%4#%5")
-                           .arg(row.answer, row.across ? "A" : "D")
-                           .arg(row.cluePosX)
-                           .arg(row.cluePosY)
-                           .arg(row.cluePos);
-        QCOMPARE(answers, QStringList({"SUNA@0,0#1", "STARD@0,0#1", "UPD@1,0#2", "NAPA@2,2#3"}));
-        QCOMPARE(rows.value().constFirst().clue, QStringLiteral("Star of the day"));
-    }
-
     void loadingACrosswordUsesTheIndex()
     {
         QTemporaryDir dir;
@@ -220,84 +168,6 @@ private Q_SLOTS:
         // Neither a pass over every row nor a sort of the crossword's rows.
         QVERIFY2(!steps.contains(QStringLiteral("SCAN")), qPrintable(steps));
         QVERIFY2(!steps.contains(QStringLiteral("TEMP B-TREE")), qPrintable(steps));
-    }
-
-    // Values no program of ours writes into an integer field are reported, never read as 0.
-    void reportsFieldsThatHoldNoNumber_data()
-    {
-        QTest::addColumn<QString>("tamper");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("text in CluePosX") << "UPDATE Clues SET CluePosX = 'two'"
-                                          << "CluePosX";
-        QTest::newRow("a fraction in CluePos") << "UPDATE Clues SET CluePos = 1.5"
-                                               << "CluePos";
-        QTest::newRow("text in Across") << "UPDATE Clues SET Across = 'yes'"
-                                        << "Across";
-        QTest::newRow("text in CluePosY") << "UPDATE Clues SET CluePosY = ''"
-                                          << "CluePosY";
-    }
-    void reportsFieldsThatHoldNoNumber()
-    {
-        QFETCH(QString, tamper);
-        QFETCH(QString, field);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("xword.mdb"));
-        CrosswordDatabase db(path);
-        const auto id = db.storeClues(QStringLiteral("Tampered"), QSize(5, 5), threeClues);
-        QVERIFY(id.ok());
-        {
-            Peer peer(path);
-            QCOMPARE(peer.exec(tamper), QString());
-        }
-        const auto rows =
-            db.clueRows(db.findCrossword(QStringLiteral("Tampered")).value().value());
-        QVERIFY(!rows.ok());
-        QVERIFY2(rows.error().contains(QStringLiteral("\"Tampered\"")), qPrintable(rows.error()));
-        QVERIFY2(rows.error().contains(QStringLiteral("field %1").arg(field)),
-                 qPrintable(rows.error()));
-    }
-
-    void reportsAGridSizeThatIsNoNumber()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("xword.mdb"));
-        CrosswordDatabase db(path);
-        QVERIFY(db.storeClues(QStringLiteral("Wide"), QSize(5, 5), {}).ok());
-        {
-            Peer peer(path);
-            QCOMPARE(peer.exec(QStringLiteral("UPDATE CrosswordID SET GridX = 'wide'")),
-                     QString());
-        }
-        const auto found = db.findCrossword(QStringLiteral("Wide"));
-        QVERIFY(!found.ok());
-        QVERIFY2(found.error().contains(QStringLiteral("GridX")), qPrintable(found.error()));
-    }
-
-    // Another program in the middle of writing: we wait a moment, then say so; once it
-    // is done, everything works again and nothing was stored twice or half.
-    void anotherProgramWritingIsReportedAndOutlived()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("xword.mdb"));
-        CrosswordDatabase db(path);
-        QVERIFY(db.storeClues(QStringLiteral("Before"), QSize(5, 5), threeClues).ok());
-
-        Peer peer(path);
-        QCOMPARE(peer.exec(QStringLiteral("BEGIN EXCLUSIVE")), QString());
-        const auto names = db.names();
-        QVERIFY(!names.ok());
-        QVERIFY2(names.error().contains(QStringLiteral("another program")),
-                 qPrintable(names.error()));
-        const auto stored = db.storeClues(QStringLiteral("During"), QSize(5, 5), threeClues);
-        QVERIFY(!stored.ok());
-        QVERIFY2(stored.error().contains(QStringLiteral("another program")),
-                 qPrintable(stored.error()));
-        QCOMPARE(peer.exec(QStringLiteral("COMMIT")), QString());
-
-        QCOMPARE(db.names().value(), QStringList{QStringLiteral("Before")});
-        QCOMPARE(peer.count(QStringLiteral("Clues")), 3);
-        QVERIFY(db.storeClues(QStringLiteral("After"), QSize(5, 5), threeClues).ok());
-        QCOMPARE(peer.count(QStringLiteral("Clues")), 6);
     }
 };
 

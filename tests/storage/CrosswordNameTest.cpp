@@ -145,16 +145,6 @@ private Q_SLOTS:
         desk.dialog.hide();
     }
 
-    void picksANameFromTheList()
-    {
-        NameDesk desk;
-        QVERIFY(desk.showFor(Purpose::Open));
-        QCOMPARE(desk.box()->count(), 2);
-        desk.box()->setCurrentIndex(1);
-        desk.button("OK")->click();
-        QCOMPARE(desk.dialog.chosen(), std::optional<QString>(QStringLiteral("beta")));
-    }
-
     void enterConfirmsATypedName()
     {
         NameDesk desk;
@@ -226,41 +216,6 @@ private Q_SLOTS:
         QCOMPARE(secondText, QString());
         QCOMPARE(desk.ui.modalDialogs,
                  QStringList({QStringLiteral("CrosswordName"), QStringLiteral("CrosswordName")}));
-    }
-
-    // A refused name leaves the dialog open for another try, as a person would go on.
-    void takesAnotherNameAfterARefusal()
-    {
-        NameDesk desk;
-        desk.ui.dialogActions << [](QDialog& dialog) {
-            auto* box = dialog.findChild<QComboBox*>(QStringLiteral("xwordname"));
-            auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("OK"));
-            box->setEditText(QStringLiteral("beta"));
-            ok->click();
-            box->setEditText(QStringLiteral("Delta"));
-            ok->click();
-        };
-        const auto answer = desk.dialog.ask(Purpose::Name);
-        QCOMPARE(answer.value(), std::optional<QString>(QStringLiteral("Delta")));
-        QCOMPARE(desk.ui.messages().size(), 1);
-    }
-
-    void reportsAListThatCannotBeRead()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("notes.txt"));
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("shopping list\n");
-        }
-        CrosswordDatabase db(path);
-        ScriptedUi ui;
-        CrosswordName dialog(db, ui);
-        const auto answer = dialog.ask(Purpose::Open);
-        QVERIFY(!answer.ok());
-        QVERIFY2(answer.error().contains(path), qPrintable(answer.error()));
-        QVERIFY(ui.modalDialogs.isEmpty());
     }
 };
 

@@ -125,18 +125,6 @@ private Q_SLOTS:
         QCOMPARE(desk.ui.caption, std::optional<QString>(QStringLiteral("Quillgrid - Batches")));
     }
 
-    // The numbers are not the count: SUN and STAR share 1.
-    void clueNumberAfterOpeningIsTheHighestStored()
-    {
-        Desk desk;
-        PuzzleState shared = crossword(10, 10, {sun, star, up});
-        desk.saveAs(shared, QStringLiteral("Shared"));
-        desk.state = PuzzleState();
-        desk.openNamed(QStringLiteral("Shared"));
-        QCOMPARE(desk.state.clueCount, 3);
-        QCOMPARE(desk.state.clueNumber, 2);
-    }
-
     void namesThatDifferOnlySlightlyAreDifferentCrosswords_data()
     {
         QTest::addColumn<QString>("first");

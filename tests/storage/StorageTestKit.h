@@ -23,6 +23,17 @@ inline ClueEntry clue(const QString& text, const QString& answer, int x, int y, 
     return ClueEntry{text, answer, qint16(x), qint16(y), qint16(number), across};
 }
 
+inline void addClue(PuzzleState& state, const ClueEntry& entry)
+{
+    state.clueTable[state.clueCount++] = entry;
+    for (int k = 0; k < entry.answer.size(); ++k) {
+        const int c = entry.across ? entry.x + k : entry.x;
+        const int r = entry.across ? entry.y : entry.y + k;
+        state.gridLetters[c][r] = entry.answer.at(k);
+    }
+    state.clueNumber = std::max(state.clueNumber, entry.number);
+}
+
 // A crossword as the editor would leave it: the clues in the table, their letters in the
 // grid, the highest number handed out.
 inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clues)
@@ -33,28 +44,8 @@ inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clue
     state.cellWidth = 20;
     state.cellHeight = 20;
     for (const ClueEntry& entry : clues)
-        state.clueTable[state.clueCount++] = entry;
-    for (int i = 0; i < state.clueCount; ++i) {
-        const ClueEntry& entry = state.clueTable[i];
-        for (int k = 0; k < entry.answer.size(); ++k) {
-            const int c = entry.across ? entry.x + k : entry.x;
-            const int r = entry.across ? entry.y : entry.y + k;
-            state.gridLetters[c][r] = entry.answer.at(k);
-        }
-        state.clueNumber = std::max(state.clueNumber, entry.number);
-    }
+        addClue(state, entry);
     return state;
-}
-
-inline void addClue(PuzzleState& state, const ClueEntry& entry)
-{
-    state.clueTable[state.clueCount++] = entry;
-    for (int k = 0; k < entry.answer.size(); ++k) {
-        const int c = entry.across ? entry.x + k : entry.x;
-        const int r = entry.across ? entry.y : entry.y + k;
-        state.gridLetters[c][r] = entry.answer.at(k);
-    }
-    state.clueNumber = std::max(state.clueNumber, entry.number);
 }
 
 inline QByteArray fileBytes(const QString& path)
