@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString databaseCaption = QStringLiteral("Open Crossword");
+const QString openCaption = QStringLiteral("Open Crossword");
 
 bool onlyCapitals(const QString& answer)
 {
@@ -33,10 +33,12 @@ std::optional<QString> clueFault(const StoredClue& clue, qint64 columns, qint64 
         return QStringLiteral("its answer \"%1\" is not made of the letters A to Z")
             .arg(clue.answer);
     }
+    // The start cell first, so that the end is computed only from small numbers.
+    const bool startInside = clue.cluePosX >= 0 && clue.cluePosX < columns && clue.cluePosY >= 0 &&
+                             clue.cluePosY < rows;
     const qint64 length = clue.answer.size();
-    const qint64 endColumn = clue.across ? clue.cluePosX + length : clue.cluePosX + 1;
-    const qint64 endRow = clue.across ? clue.cluePosY + 1 : clue.cluePosY + length;
-    if (clue.cluePosX < 0 || clue.cluePosY < 0 || endColumn > columns || endRow > rows) {
+    if (!startInside ||
+        (clue.across ? clue.cluePosX + length > columns : clue.cluePosY + length > rows)) {
         return QStringLiteral(
                    "its answer \"%1\" at column %2, row %3 runs outside the "
                    "%4 x %5 grid")
@@ -140,7 +142,7 @@ void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDataba
 {
     const auto chosen = nameDialog.ask(CrosswordName::Purpose::Open);
     if (!chosen.ok()) {
-        ui.message(chosen.error(), databaseCaption);
+        ui.message(chosen.error(), openCaption);
         return;
     }
     if (!chosen.value()) {
@@ -153,25 +155,25 @@ void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDataba
 
     const auto found = database.findCrossword(name);
     if (!found.ok()) {
-        ui.message(found.error(), databaseCaption);
+        ui.message(found.error(), openCaption);
         return;
     }
     if (!found.value()) {
         ui.message(QStringLiteral("No crossword named \"%1\" is stored in \"%2\" any more.")
                        .arg(name, database.path()),
-                   databaseCaption);
+                   openCaption);
         return;
     }
     const auto clues = database.clueRows(*found.value());
     if (!clues.ok()) {
-        ui.message(clues.error(), databaseCaption);
+        ui.message(clues.error(), openCaption);
         return;
     }
 
     PuzzleState loaded = state;
     if (const Result<Done> made = loadCrossword(loaded, *found.value(), clues.value());
         !made.ok()) {
-        ui.message(made.error(), databaseCaption);
+        ui.message(made.error(), openCaption);
         return;
     }
     const QSize cell = GridGeometry::fitCells(surface.size(), loaded.xGridSize, loaded.yGridSize);
@@ -181,7 +183,7 @@ void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDataba
                        .arg(loaded.xGridSize)
                        .arg(loaded.yGridSize)
                        .arg(name),
-                   databaseCaption);
+                   openCaption);
         return;
     }
     loaded.cellWidth = qint16(cell.width());

@@ -86,6 +86,9 @@ private Q_SLOTS:
         QTest::newRow("a negative column")
             << QStringList{"UPDATE Clues SET CluePosX = -1 WHERE Answer = 'APE'"}
             << "runs outside";
+        QTest::newRow("the largest column the file can hold")
+            << QStringList{"UPDATE Clues SET CluePosX = 9223372036854775807 WHERE Answer = 'ANT'"}
+            << "runs outside";
         QTest::newRow("lower-case answer")
             << QStringList{"UPDATE Clues SET Answer = 'ant' WHERE Answer = 'ANT'"}
             << "answer \"ant\"";
