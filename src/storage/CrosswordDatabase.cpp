@@ -165,7 +165,9 @@ Result<Done> CrosswordDatabase::ready()
     {
         QSqlQuery count(db_);
         if (!count.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !count.next()) {
-            const QString message = cannotRead(count.lastError());
+            const QString message =
+                QStringLiteral("\"%1\" cannot be used as the crossword database: %2.")
+                    .arg(path_, reasonFor(count.lastError()));
             forget();
             return Result<Done>::failure(message);
         }
