@@ -7,7 +7,12 @@
 #include "printing/ClueList.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
+#include "storage/CrosswordDatabase.h"
+#include "storage/CrosswordName.h"
 #include "storage/DatabaseLocation.h"
+#include "storage/OpenCrossword.h"
+#include "storage/SaveCrossword.h"
+#include "storage/WindowCaption.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -15,7 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-const QString Main::caption = QStringLiteral("Quillgrid");
+const QString Main::caption = windowCaption(QString());
 
 Main::Main(Ui* ui, QWidget* parent)
     : QMainWindow(parent),
@@ -60,6 +65,9 @@ void Main::Form_Load()
     state_.crosswordTitle.clear();
     state_.savedClueCount = 0;
     databasePath_ = locateDatabase(ui_);
+    // The file itself is first touched by Open or Save, which report what they find.
+    database_ = std::make_unique<CrosswordDatabase>(databasePath_);
+    nameDialog_ = std::make_unique<CrosswordName>(*database_, ui_, this);
 }
 
 QAction* Main::addCommand(QMenu* menu, const char* name, const QString& text,
@@ -127,9 +135,15 @@ void Main::mnuNewCrossWord_Click()
     newCrossword(state_, surface_, ui_);
 }
 
-void Main::mnuOpenCrossword_Click() {}
+void Main::mnuOpenCrossword_Click()
+{
+    openCrossword(state_, surface_, ui_, *database_, *nameDialog_);
+}
 
-void Main::mnuSaveCrossword_Click() {}
+void Main::mnuSaveCrossword_Click()
+{
+    saveCrossword(state_, ui_, *database_, *nameDialog_);
+}
 
 void Main::mnuExit_Click()
 {

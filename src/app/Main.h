@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class CrosswordDatabase;
+class CrosswordName;
 class GridView;
 class PrintDevice;
 class QAction;
@@ -57,6 +59,8 @@ private:
     Ui& ui_;
     QString databasePath_;
     std::unique_ptr<PrintDevice> printDevice_;
+    std::unique_ptr<CrosswordDatabase> database_;
+    std::unique_ptr<CrosswordName> nameDialog_;
     GridView* view_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;

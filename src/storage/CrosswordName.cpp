@@ -1,0 +1,100 @@
+#include "CrosswordName.h"
+
+#include "CrosswordDatabase.h"
+#include "seams/Ui.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+
+const QString CrosswordName::nameTakenText =
+    QStringLiteral("Cannot replace the old Crossword with the new one. Give another name.");
+const QString CrosswordName::nameTakenCaption = QStringLiteral("Save Error");
+
+CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* parent)
+    : QDialog(parent), database_(database), ui_(ui)
+{
+    setObjectName(QStringLiteral("CrosswordName"));
+    setWindowTitle(QStringLiteral("Name of the Crossword"));
+    setFixedSize(307, 76);
+    // The controls keep their pixel places; at 8 points "Name of the Crossword :" fills
+    // its 121 pixels exactly, where the desktop's larger font would cut it off.
+    setFont(QFont(QStringLiteral("Arial"), 8));
+
+    Label1 = new QLabel(QStringLiteral("Name of the Crossword :"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(32, 16, 121, 17);
+
+    xwordname = new QComboBox(this);
+    xwordname->setObjectName(QStringLiteral("xwordname"));
+    xwordname->setGeometry(152, 16, 113, 21);
+    xwordname->setEditable(true);
+    // Typing a name and pressing Enter confirms it; it must not join the list of stored
+    // names, which only the database fills.
+    xwordname->setInsertPolicy(QComboBox::NoInsert);
+    xwordname->setDuplicatesEnabled(true);
+    Label1->setBuddy(xwordname);
+
+    OK = new QPushButton(QStringLiteral("Ok"), this);
+    OK->setObjectName(QStringLiteral("OK"));
+    OK->setGeometry(56, 48, 73, 25);
+    OK->setDefault(true);
+
+    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    Cancel->setObjectName(QStringLiteral("Cancel"));
+    Cancel->setGeometry(160, 48, 73, 25);
+
+    setTabOrder(xwordname, OK);
+    setTabOrder(OK, Cancel);
+
+    connect(OK, &QPushButton::clicked, this, [this] { OK_Click(); });
+    // Esc and the window's close control end up in reject() as well.
+    connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+Result<Done> CrosswordName::prepare(Purpose purpose)
+{
+    purpose_ = purpose;
+    chosen_.reset();
+    xwordname->clear();
+    xwordname->setEditText(QString());
+    const Result<QStringList> names = database_.names();
+    if (!names.ok())
+        return Result<Done>::failure(names.error());
+    // Stored order, duplicates and all: the list shows the table as it stands.
+    xwordname->addItems(names.value());
+    xwordname->setEditText(QString());
+    xwordname->setFocus();
+    return Result<Done>::success({});
+}
+
+Result<std::optional<QString>> CrosswordName::ask(Purpose purpose)
+{
+    using Answer = Result<std::optional<QString>>;
+    if (const Result<Done> filled = prepare(purpose); !filled.ok())
+        return Answer::failure(filled.error());
+    ui_.showModal(*this);
+    return Answer::success(chosen_);
+}
+
+void CrosswordName::OK_Click()
+{
+    // Exactly as typed: blanks count, letter case counts.
+    const QString name = xwordname->currentText();
+    for (int i = 0; i < xwordname->count(); ++i) {
+        if (xwordname->itemText(i) != name)
+            continue;
+        if (purpose_ == Purpose::Name) {
+            ui_.message(nameTakenText, nameTakenCaption);
+            return;
+        }
+        chosen_ = name;
+        accept();
+        return;
+    }
+    if (purpose_ == Purpose::Name && !name.isEmpty()) {
+        chosen_ = name;
+        accept();
+    }
+}

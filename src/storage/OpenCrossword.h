@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Result.h"
+#include "StoredRows.h"
+
+#include <QList>
+
+class CrosswordDatabase;
+class CrosswordName;
+class Surface;
+class Ui;
+struct PuzzleState;
+
+// Lets the user pick a stored crossword, replaces the crossword in memory by it and
+// draws it. Leaving the name dialog without a name changes nothing; a crossword that
+// cannot be read, or that the editor could not have made, is reported and the crossword
+// in memory stays as it was.
+void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDatabase& database,
+                   CrosswordName& nameDialog);
+
+// Fills `loaded` from stored rows, or says why they cannot be a crossword of ours.
+// Only the crossword's own fields of `loaded` are written, and only on success.
+Result<Done> loadCrossword(PuzzleState& loaded, const StoredCrossword& crossword,
+                           const QList<StoredClue>& clues);

@@ -1,0 +1,46 @@
+#include "SaveCrossword.h"
+
+#include "CrosswordDatabase.h"
+#include "CrosswordName.h"
+#include "WindowCaption.h"
+#include "model/PuzzleState.h"
+#include "seams/Ui.h"
+
+#include <algorithm>
+#include <span>
+
+void saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
+                   CrosswordName& nameDialog)
+{
+    const QString caption = QStringLiteral("Save Crossword");
+    if (!state.hasGrid())
+        return;
+
+    QString name = state.crosswordTitle;
+    std::optional<QSize> newGrid;
+    if (name.isEmpty()) {
+        const auto chosen = nameDialog.ask(CrosswordName::Purpose::Name);
+        if (!chosen.ok()) {
+            ui.message(chosen.error(), caption);
+            return;
+        }
+        if (!chosen.value())
+            return;
+        name = *chosen.value();
+        newGrid = QSize(state.xGridSize, state.yGridSize);
+    }
+
+    const int from = std::clamp<int>(state.savedClueCount, 0, state.clueCount);
+    const std::span<const ClueEntry> unsaved(state.clueTable.data() + from,
+                                             state.clueTable.data() + state.clueCount);
+    const Result<qint64> stored = database.storeClues(name, newGrid, unsaved);
+    if (!stored.ok()) {
+        ui.message(stored.error(), caption);
+        return;
+    }
+
+    state.crosswordTitle = name;
+    state.savedClueCount = state.clueCount;
+    state.crosswordStored = true;
+    ui.setCaption(windowCaption(state.crosswordTitle));
+}
