@@ -3,8 +3,8 @@
 #include "seams/ImageSurface.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 GridView::GridView(ImageSurface& surface, PressHandler onPress, QWidget* parent)

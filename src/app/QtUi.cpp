@@ -51,9 +51,9 @@ QString QtUi::chooseDatabaseFile()
 
 QString QtUi::choosePdfFile(const QString& proposedName)
 {
-    return QFileDialog::getSaveFileName(dialogParent(window_),
-                                        QObject::tr("No printer is installed: save the print-out as PDF"),
-                                        proposedName, QObject::tr("PDF documents (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        dialogParent(window_), QObject::tr("No printer is installed: save the print-out as PDF"),
+        proposedName, QObject::tr("PDF documents (*.pdf)"));
 }
 
 void QtUi::showModal(QDialog& dialog)

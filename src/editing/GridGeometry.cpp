@@ -39,7 +39,8 @@ std::optional<QPoint> cellAt(const PuzzleState& state, QPoint position)
         return std::nullopt;
     const auto column =
         static_cast<int>(std::floor(double(position.x() - marginX) / state.cellWidth));
-    const auto row = static_cast<int>(std::floor(double(position.y() - marginY) / state.cellHeight));
+    const auto row =
+        static_cast<int>(std::floor(double(position.y() - marginY) / state.cellHeight));
     if (column < 0 || row < 0 || column >= state.xGridSize || row >= state.yGridSize)
         return std::nullopt;
     return QPoint(column, row);

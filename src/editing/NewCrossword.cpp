@@ -17,7 +17,8 @@ const QString proposedGridSize = QStringLiteral("25");
 int askGridSize(Ui& ui, const QString& promptText, const QString& invalidText)
 {
     for (;;) {
-        const auto value = readReplyNumber(ui.prompt(promptText, gridSizeCaption, proposedGridSize));
+        const auto value =
+            readReplyNumber(ui.prompt(promptText, gridSizeCaption, proposedGridSize));
         if (value && *value >= 1 && *value <= Capacity::maxGridSize)
             return *value;
         ui.message(invalidText, QStringLiteral("Error"));

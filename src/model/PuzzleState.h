@@ -17,8 +17,8 @@ inline constexpr int maxClues = 70;
 inline constexpr int clueSlots = maxClues + 1;
 }  // namespace Capacity
 
-using LetterTable = std::array<std::array<QString, Capacity::letterTableSize>,
-                               Capacity::letterTableSize>;
+using LetterTable =
+    std::array<std::array<QString, Capacity::letterTableSize>, Capacity::letterTableSize>;
 
 struct PuzzleState {
     std::array<ClueEntry, Capacity::clueSlots> clueTable{};

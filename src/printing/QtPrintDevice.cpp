@@ -24,7 +24,8 @@ const QRegularExpression& lineBreak()
 
 QtPrintDevice::QtPrintDevice(Catalogue catalogue)
     : catalogue_(catalogue ? std::move(catalogue) : Catalogue(systemPrinters))
-{}
+{
+}
 
 QtPrintDevice::~QtPrintDevice()
 {

@@ -110,8 +110,8 @@ void ImageSurface::drawText(QPoint topLeft, const QString& text)
     QPainter painter(&image_);
     painter.setFont(font_);
     painter.setPen(outline);
-    const QRect bounds = painter.boundingRect(QRect(topLeft, QSize(1, 1)),
-                                              Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect bounds =
+        painter.boundingRect(QRect(topLeft, QSize(1, 1)), Qt::AlignLeft | Qt::AlignTop, text);
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
     changed(bounds);
 }
