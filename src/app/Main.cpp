@@ -3,6 +3,8 @@
 #include "About.h"
 #include "GridView.h"
 #include "QtUi.h"
+#include "editing/ClueForm.h"
+#include "editing/CluePlacement.h"
 #include "editing/NewCrossword.h"
 #include "storage/DatabaseLocation.h"
 
@@ -15,7 +17,8 @@ const QString Main::caption = QStringLiteral("Quillgrid");
 Main::Main(Ui* ui, QWidget* parent)
     : QMainWindow(parent),
       ownUi_(ui ? nullptr : std::make_unique<QtUi>(*this)),
-      ui_(ui ? *ui : *ownUi_)
+      ui_(ui ? *ui : *ownUi_),
+      clueForm_(std::make_unique<ClueForm>(state_))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(caption);
@@ -133,4 +136,7 @@ void Main::mnuAbout_Click()
     ui_.showModal(about);
 }
 
-void Main::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {}
+void Main::Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position)
+{
+    placeClue(state_, surface_, ui_, *clueForm_, button, position);
+}

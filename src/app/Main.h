@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class ClueForm;
 class GridView;
 class QAction;
 class QMenu;
@@ -53,6 +54,8 @@ private:
     std::unique_ptr<Ui> ownUi_;
     Ui& ui_;
     QString databasePath_;
+    // Made once and only hidden, so it keeps what was typed; modal with no owner window.
+    std::unique_ptr<ClueForm> clueForm_;
     GridView* view_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;
