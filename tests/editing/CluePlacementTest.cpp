@@ -139,29 +139,37 @@ class CluePlacementTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void fitsAnswersUpToTheGridsEdge_data() {
+        QTest::addColumn<QSize>("grid");  // columns x rows
         QTest::addColumn<Placement>("entry");
         QTest::addColumn<QString>("placed");  // empty when refused as too long
-        auto row = [](const char* name, QPoint cell, const char* answer, bool across,
+        auto row = [](const char* name, QSize grid, QPoint cell, const char* answer, bool across,
                       const char* placed) {
-            QTest::newRow(name) << Placement{cell, QStringLiteral("A clue"),
+            QTest::newRow(name) << grid
+                                << Placement{cell, QStringLiteral("A clue"),
                                              QString::fromLatin1(answer), across}
                                 << QString::fromLatin1(placed);
         };
-        row("across 4 at column 6 ends on the edge", {6, 0}, "MOON", true, "MOON");
-        row("across 4 at column 7 runs past", {7, 0}, "MOON", true, "");
-        row("down 4 at row 6 ends on the edge", {0, 6}, "MOON", false, "MOON");
-        row("down 4 at row 7 runs past", {0, 7}, "MOON", false, "");
-        row("across measured against columns, not rows", {0, 9}, "ABCDEFGHIJ", true, "ABCDEFGHIJ");
-        row("down measured against rows, not columns", {9, 0}, "ABCDEFGHIJ", false, "ABCDEFGHIJ");
-        row("one letter in the last cell", {9, 9}, "x", true, "X");
-        row("sun flower is nine letters", {1, 5}, "sun flower", true, "SUNFLOWER");
-        row("sun flower one column further runs past", {2, 5}, "sun flower", true, "");
-        row("only letters count towards the length", {0, 6}, "m-o'o n!", false, "MOON");
+        const QSize square(10, 10);
+        const QSize wide(12, 8);
+        row("across 4 at column 6 ends on the edge", square, {6, 0}, "MOON", true, "MOON");
+        row("across 4 at column 7 runs past", square, {7, 0}, "MOON", true, "");
+        row("down 4 at row 6 ends on the edge", square, {0, 6}, "MOON", false, "MOON");
+        row("down 4 at row 7 runs past", square, {0, 7}, "MOON", false, "");
+        row("one letter in the last cell", square, {9, 9}, "x", true, "X");
+        row("sun flower is nine letters", square, {1, 5}, "sun flower", true, "SUNFLOWER");
+        row("sun flower one column further runs past", square, {2, 5}, "sun flower", true, "");
+        row("only letters count towards the length", square, {0, 6}, "m-o'o n!", false, "MOON");
+        row("across the full width of a wide grid", wide, {0, 7}, "ABCDEFGHIJKL", true,
+            "ABCDEFGHIJKL");
+        row("across measured against the columns", wide, {0, 0}, "ABCDEFGHIJKLM", true, "");
+        row("down the full height of a wide grid", wide, {11, 0}, "ABCDEFGH", false, "ABCDEFGH");
+        row("down measured against the rows", wide, {0, 0}, "ABCDEFGHI", false, "");
     }
     void fitsAnswersUpToTheGridsEdge() {
+        QFETCH(QSize, grid);
         QFETCH(Placement, entry);
         QFETCH(QString, placed);
-        Board board;
+        Board board(grid.width(), grid.height());
         const Snapshot before(board);
         board.place(entry);
 
@@ -232,9 +240,9 @@ private Q_SLOTS:
     void filesTheClueTrimmedAndTheAnswerInCapitals() {
         Board board;
         board.place(
-            {{0, 0}, QStringLiteral("  Big\tApple  "), QStringLiteral("  new york "), true});
+            {{0, 0}, QStringLiteral("  \tBig Apple  "), QStringLiteral("  new york "), true});
         const ClueEntry expected{
-            QStringLiteral("Big\tApple"), QStringLiteral("NEWYORK"), 0, 0, 1, true};
+            QStringLiteral("\tBig Apple"), QStringLiteral("NEWYORK"), 0, 0, 1, true};
         QCOMPARE(board.state.clueTable[0], expected);
         QCOMPARE(board.state.entryClue, expected.clue);
         QCOMPARE(board.state.entryAnswer, expected.answer);
