@@ -3,6 +3,7 @@
 #include "support/TestRegistry.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,9 +28,11 @@ private Q_SLOTS:
         const QPoint inCell(10 + cell.x() * state.cellWidth + state.cellWidth / 2,
                             5 + cell.y() * state.cellHeight + state.cellHeight / 2);
 
-        const QDialog* firstShown = nullptr;
+        QPointer<QDialog> firstShown;
+        bool ownerless = false;
         ui.dialogActions << [&](QDialog& dialog) {
             firstShown = &dialog;
+            ownerless = !dialog.parentWidget();
             dialog.findChild<QLineEdit*>(QStringLiteral("clue"))
                 ->setText(QStringLiteral("Day star"));
             dialog.findChild<QLineEdit*>(QStringLiteral("answer"))->setText(QStringLiteral("sun"));
@@ -40,7 +43,7 @@ private Q_SLOTS:
         QTest::mouseClick(view, Qt::LeftButton, {}, inCell);
 
         QCOMPARE(ui.modalDialogs, QStringList{QStringLiteral("ClueForm")});
-        QVERIFY(firstShown && !firstShown->parentWidget());
+        QVERIFY(ownerless);
         QCOMPARE(state.clueCount, 1);
         QCOMPARE(state.clueTable[0].answer, QStringLiteral("SUN"));
         QCOMPARE(QPoint(state.clueTable[0].x, state.clueTable[0].y), cell);
@@ -50,7 +53,7 @@ private Q_SLOTS:
 
         QString offeredAgain;
         ui.dialogActions << [&](QDialog& dialog) {
-            QVERIFY(&dialog == firstShown);
+            QVERIFY(firstShown && &dialog == firstShown.data());
             offeredAgain = dialog.findChild<QLineEdit*>(QStringLiteral("clue"))->text();
         };
         QTest::mouseClick(view, Qt::LeftButton, {}, inCell + QPoint(0, state.cellHeight * 3));
