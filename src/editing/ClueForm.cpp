@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,9 @@ ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state
     setObjectName(QStringLiteral("ClueForm"));
     setWindowTitle(caption);
     setFixedSize(twips(0, 0, 6945, 1950).size());
+    // The layout is measured for 8-point Arial; the desktop's larger default would cut
+    // the captions short in these fixed places.
+    setFont(QFont(QStringLiteral("Arial"), 8));
 
     auto* clueLabel = place(new QLabel(tr("Clue :"), this), "Label1", twips(720, 360, 495, 255));
     clue_ = place(new QLineEdit(this), "clue", twips(1200, 240, 5655, 375));

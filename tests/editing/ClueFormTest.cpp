@@ -95,7 +95,7 @@ Q_DECLARE_METATYPE(Run)
 class ClueFormTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void placesEachControlByItsTwips_data() {
+    void placesEachControlByItsTwipsWithRoomForItsText_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QRect>("geometry");
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QTest::newRow("Cancel") << "Cancel"
                                 << "QPushButton" << QRect(288, 96, 105, 25) << "Cancel this Clue";
     }
-    void placesEachControlByItsTwips() {
+    void placesEachControlByItsTwipsWithRoomForItsText() {
         QFETCH(QString, name);
         QFETCH(QString, kind);
         QFETCH(QRect, geometry);
@@ -130,6 +130,9 @@ private Q_SLOTS:
         const QByteArray textProperty =
             kind == QLatin1String("QComboBox") ? "currentText" : "text";
         QCOMPARE(control->property(textProperty).toString(), text);
+        // Room for the whole caption, as the style would lay it out.
+        QVERIFY2(control->sizeHint().width() <= geometry.width(),
+                 qPrintable(QStringLiteral("wants %1 pixels").arg(control->sizeHint().width())));
     }
 
     void isTheDialogTheRestOfTheProgramExpects() {
