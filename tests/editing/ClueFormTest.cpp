@@ -222,37 +222,6 @@ private Q_SLOTS:
         QCOMPARE(f.answer()->text(), keepsTheEntry ? answer : QString());
         QCOMPARE(f.direction()->currentText(), keepsTheEntry ? "Down" : "Across");
     }
-
-    void handsOverTheChosenDirection_data() {
-        QTest::addColumn<QList<int>>("choices");
-        QTest::addColumn<bool>("across");
-        QTest::newRow("Across, as first shown") << QList<int>{} << true;
-        QTest::newRow("Down") << QList<int>{0} << false;
-        QTest::newRow("Down, then Across again") << QList<int>{0, 1} << true;
-    }
-    void handsOverTheChosenDirection() {
-        QFETCH(QList<int>, choices);
-        QFETCH(bool, across);
-        Form f;
-        f.state.entryAcross = !across;
-        for (int index : choices)
-            f.direction()->setCurrentIndex(index);
-        f.button("update")->click();
-        QCOMPARE(f.state.entryAcross, across);
-    }
-
-    void aDiscardedEntryDoesNotComeBackThroughUndo() {
-        Form f;
-        QVERIFY(f.show(Run::Exec, [&] {
-            QTest::keyClicks(f.clue(), QStringLiteral("Thrown away"));
-            f.form.close();
-        }));
-        QVERIFY(f.show(Run::Exec, [&] {
-            QTest::keyClick(f.clue(), Qt::Key_Z, Qt::ControlModifier);
-            f.leave(Way::UpdateClick);
-        }));
-        QCOMPARE(f.state.entryClue, QString());
-    }
 };
 
 QUILLGRID_TEST(ClueFormTest);
