@@ -85,9 +85,8 @@ void ClueForm::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-// Enter anywhere but on a button (which takes its own Enter) is Update. QDialog would
-// click the default button only while it is on screen; this holds whenever the dialog
-// has the keyboard, shown or not.
+// Enter anywhere but on a button (which takes its own Enter) is Update. QDialog clicks
+// its default button only while that button is on screen; this does not depend on it.
 void ClueForm::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
