@@ -3,6 +3,8 @@
 #include "About.h"
 #include "GridView.h"
 #include "QtUi.h"
+#include "editing/ClueForm.h"
+#include "editing/CluePlacement.h"
 #include "editing/NewCrossword.h"
 #include "printing/ClueList.h"
 #include "printing/GridPrintouts.h"
@@ -28,7 +30,8 @@ Main::Main(Ui* ui, QWidget* parent)
       surface_(QSize(), qApp->devicePixelRatio()),
       ownUi_(ui ? nullptr : std::make_unique<QtUi>(*this)),
       ui_(ui ? *ui : *ownUi_),
-      printDevice_(std::make_unique<QtPrintDevice>())
+      printDevice_(std::make_unique<QtPrintDevice>()),
+      clueForm_(std::make_unique<ClueForm>(state_))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(caption);
@@ -176,4 +179,7 @@ void Main::mnuAbout_Click()
     ui_.showModal(about);
 }
 
-void Main::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {}
+void Main::Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position)
+{
+    placeClue(state_, surface_, ui_, *clueForm_, button, position);
+}

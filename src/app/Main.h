@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class ClueForm;
 class CrosswordDatabase;
 class CrosswordName;
 class GridView;
@@ -61,6 +62,8 @@ private:
     std::unique_ptr<PrintDevice> printDevice_;
     std::unique_ptr<CrosswordDatabase> database_;
     std::unique_ptr<CrosswordName> nameDialog_;
+    // Made once and only hidden, so it keeps what was typed; modal with no owner window.
+    std::unique_ptr<ClueForm> clueForm_;
     GridView* view_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;

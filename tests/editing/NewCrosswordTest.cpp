@@ -15,8 +15,7 @@ const QColor black(0, 0, 0);
 const QColor white(255, 255, 255);
 const QColor emptyGrey(128, 128, 128);
 
-QColor pixel(const ImageSurface& surface, int x, int y)
-{
+QColor pixel(const ImageSurface& surface, int x, int y) {
     return surface.image().pixelColor(x, y);
 }
 
@@ -26,8 +25,7 @@ class NewCrosswordTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Each row: the replies to the column prompt until one is valid; the rows are "5".
-    void promptsUntilTheColumnCountIsValid_data()
-    {
+    void promptsUntilTheColumnCountIsValid_data() {
         QTest::addColumn<Replies>("replies");
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("messages");
@@ -46,8 +44,7 @@ private Q_SLOTS:
         QTest::newRow("past 16 bits") << Replies{"65561", "25"} << 25 << 1;
         QTest::newRow("several wrong in a row") << Replies{"0", cancel, "30.9"} << 30 << 2;
     }
-    void promptsUntilTheColumnCountIsValid()
-    {
+    void promptsUntilTheColumnCountIsValid() {
         QFETCH(Replies, replies);
         QFETCH(int, columns);
         QFETCH(int, messages);
@@ -75,8 +72,7 @@ private Q_SLOTS:
         QCOMPARE(ui.shown.constLast().text, QStringLiteral("Enter Grid size - Y"));
     }
 
-    void promptsUntilTheRowCountIsValid()
-    {
+    void promptsUntilTheRowCountIsValid() {
         ScriptedUi ui;
         ui.promptReplies = {QStringLiteral("7"), QStringLiteral("31"), std::nullopt,
                             QStringLiteral("9")};
@@ -92,21 +88,21 @@ private Q_SLOTS:
         QVERIFY(ui.promptReplies.isEmpty());
     }
 
-    void fitsTheCellsToTheDrawingArea_data()
-    {
+    void fitsTheCellsToTheDrawingArea_data() {
         QTest::addColumn<QSize>("area");
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("cellWidth");
         QTest::addColumn<int>("cellHeight");
         QTest::newRow("600 x 400, 25 x 15") << QSize(600, 400) << 25 << 15 << 23 << 26;
-        QTest::newRow("125 px over 10 columns: 12.5 to 12") << QSize(145, 400) << 10 << 10 << 12 << 39;
-        QTest::newRow("135 px over 10 columns: 13.5 to 14") << QSize(155, 400) << 10 << 10 << 14 << 39;
+        QTest::newRow("125 px over 10 columns: 12.5 to 12")
+            << QSize(145, 400) << 10 << 10 << 12 << 39;
+        QTest::newRow("135 px over 10 columns: 13.5 to 14")
+            << QSize(155, 400) << 10 << 10 << 14 << 39;
         QTest::newRow("one cell takes it all") << QSize(467, 226) << 1 << 1 << 447 << 216;
         QTest::newRow("30 x 30 at design size") << QSize(467, 226) << 30 << 30 << 15 << 7;
     }
-    void fitsTheCellsToTheDrawingArea()
-    {
+    void fitsTheCellsToTheDrawingArea() {
         QFETCH(QSize, area);
         QFETCH(int, columns);
         QFETCH(int, rows);
@@ -122,8 +118,7 @@ private Q_SLOTS:
         QCOMPARE(state.cellHeight, cellHeight);
     }
 
-    void drawsTheEmptyGridWhereTheGeometryPutsIt()
-    {
+    void drawsTheEmptyGridWhereTheGeometryPutsIt() {
         ScriptedUi ui;
         ui.promptReplies = {QStringLiteral("25"), QStringLiteral("15")};
         PuzzleState state;
@@ -145,8 +140,7 @@ private Q_SLOTS:
         QCOMPARE(pixel(surface, 599, 399), white);
     }
 
-    void resetsTheCrosswordInMemory()
-    {
+    void resetsTheCrosswordInMemory() {
         PuzzleState state;
         state.xGridSize = 9;
         state.yGridSize = 9;
@@ -170,14 +164,14 @@ private Q_SLOTS:
         QCOMPARE(state.savedClueCount, 0);
         for (int c = 0; c < 5; ++c) {
             for (int r = 0; r < 5; ++r)
-                QVERIFY2(state.gridLetters[c][r].isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(c).arg(r)));
+                QVERIFY2(state.gridLetters[c][r].isEmpty(),
+                         qPrintable(QStringLiteral("%1,%2").arg(c).arg(r)));
         }
         QCOMPARE(ui.menuEnables, 1);
         QVERIFY(!ui.caption.has_value());
     }
 
-    void refusesAGridTooLargeForTheWindow()
-    {
+    void refusesAGridTooLargeForTheWindow() {
         PuzzleState state;
         state.xGridSize = 3;
         state.yGridSize = 3;
@@ -202,8 +196,7 @@ private Q_SLOTS:
         QCOMPARE(pixel(surface, 20, 100), QColor(Qt::red));
     }
 
-    void findsTheCellUnderAPoint_data()
-    {
+    void findsTheCellUnderAPoint_data() {
         QTest::addColumn<QPoint>("position");
         QTest::addColumn<QPoint>("cell");
         QTest::addColumn<bool>("inside");
@@ -217,8 +210,7 @@ private Q_SLOTS:
         QTest::newRow("left of the grid") << QPoint(9, 100) << QPoint() << false;
         QTest::newRow("above the grid") << QPoint(100, 4) << QPoint() << false;
     }
-    void findsTheCellUnderAPoint()
-    {
+    void findsTheCellUnderAPoint() {
         QFETCH(QPoint, position);
         QFETCH(QPoint, cell);
         QFETCH(bool, inside);
@@ -233,8 +225,7 @@ private Q_SLOTS:
             QCOMPARE(*found, cell);
     }
 
-    void findsNoCellWithoutAGrid()
-    {
+    void findsNoCellWithoutAGrid() {
         PuzzleState state;
         QVERIFY(!GridGeometry::cellAt(state, {50, 50}));
         state.xGridSize = 5;
