@@ -17,6 +17,7 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
 
     tbClues_ = new QPlainTextEdit(this);
     tbClues_->setObjectName(QStringLiteral("tbClues"));
+    tbClues_->setAccessibleName(tr("All clues, across and down"));
     tbClues_->setGeometry(0, 0, 465, 473);
     tbClues_->setReadOnly(true);
     tbClues_->setLineWrapMode(QPlainTextEdit::NoWrap);

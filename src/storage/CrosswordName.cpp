@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 const QString CrosswordName::nameTakenText =
@@ -35,6 +36,8 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     xwordname->setInsertPolicy(QComboBox::NoInsert);
     xwordname->setDuplicatesEnabled(true);
     Label1->setBuddy(xwordname);
+    // The combo box's own text field has no label of its own to lend it a name.
+    xwordname->lineEdit()->setAccessibleName(tr("Name of the Crossword"));
 
     OK = new QPushButton(QStringLiteral("Ok"), this);
     OK->setObjectName(QStringLiteral("OK"));
