@@ -1,11 +1,7 @@
 #include "StorageDesk.h"
 #include "app/Main.h"
-#include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
-#include <QComboBox>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace StorageTestKit;
@@ -27,13 +23,6 @@ struct Session {
         main->show();
         main->activateWindow();
     }
-    void willName(const QString& name)
-    {
-        ui.dialogActions << [name](QDialog& shown) {
-            shown.findChild<QComboBox*>(QStringLiteral("xwordname"))->setEditText(name);
-            shown.findChild<QPushButton*>(QStringLiteral("OK"))->click();
-        };
-    }
 };
 
 }  // namespace
@@ -46,39 +35,36 @@ private Q_SLOTS:
     void aSavedCrosswordComesBackAfterARestart()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("xword.mdb"));
+        const QString path = dir.filePath("xword.mdb");
         PuzzleState made;
         QImage drawnThen;
         {
             Session first(path);
             QVERIFY(QTest::qWaitForWindowActive(first.main.get()));
-            first.ui.promptReplies = {QStringLiteral("6"), QStringLiteral("4")};
+            first.ui.promptReplies = {"6", "4"};
             first.main->mnuNewCrossWord_Click();
-            addClue(first.main->state(),
-                    clue(QStringLiteral("Hot drink"), QStringLiteral("TEA"), 1, 1, 1, true));
-            addClue(first.main->state(),
-                    clue(QStringLiteral("Consume"), QStringLiteral("EAT"), 2, 1, 2, false));
-            first.willName(QStringLiteral("Restarted"));
+            addClue(first.main->state(), ClueEntry{"Hot drink", "TEA", 1, 1, 1, true});
+            addClue(first.main->state(), ClueEntry{"Consume", "EAT", 2, 1, 2, false});
+            willName(first.ui, "Restarted");
             QTest::keyClick(first.main.get(), Qt::Key_F2);
-            QCOMPARE(first.main->windowTitle(), QStringLiteral("Quillgrid - Restarted"));
-            QCOMPARE(first.ui.modalDialogs, QStringList{QStringLiteral("CrosswordName")});
+            QCOMPARE(first.main->windowTitle(), "Quillgrid - Restarted");
+            QCOMPARE(first.ui.modalDialogs, QStringList{"CrosswordName"});
             made = first.main->state();
             // Opening redraws from the stored rows, the same way for both windows.
-            first.willName(QStringLiteral("Restarted"));
+            willName(first.ui, "Restarted");
             first.main->mnuOpenCrossword_Click();
             drawnThen = first.main->surface().image();
         }
         Session second(path);
         QVERIFY(QTest::qWaitForWindowActive(second.main.get()));
-        second.willName(QStringLiteral("Restarted"));
+        willName(second.ui, "Restarted");
         QTest::keySequence(second.main.get(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QVERIFY2(second.ui.messages().isEmpty(), qPrintable(second.ui.messages().join('\n')));
-        const QString changed = difference(second.main->state(), made);
-        QVERIFY2(changed.isEmpty(), qPrintable(changed));
-        QCOMPARE(second.main->windowTitle(), QStringLiteral("Quillgrid - Restarted"));
+        QCOMPARE(second.ui.messages(), QStringList());
+        QVERIFY(same(second.main->state(), made));
+        QCOMPARE(second.main->windowTitle(), "Quillgrid - Restarted");
         QCOMPARE(second.main->surface().image(), drawnThen);
-        QVERIFY(second.main->findChild<QAction*>(QStringLiteral("mnuSaveCrossword"))->isEnabled());
-        QVERIFY(second.main->findChild<QAction*>(QStringLiteral("mnuPrintGrid"))->isEnabled());
+        QVERIFY(second.main->findChild<QAction*>("mnuSaveCrossword")->isEnabled());
+        QVERIFY(second.main->findChild<QAction*>("mnuPrintGrid")->isEnabled());
     }
 };
 

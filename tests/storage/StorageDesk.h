@@ -1,6 +1,5 @@
 #pragma once
 
-#include "StorageTestKit.h"
 #include "model/PuzzleState.h"
 #include "seams/ImageSurface.h"
 #include "storage/CrosswordDatabase.h"
@@ -10,76 +9,161 @@
 #include "support/ScriptedUi.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 
+#include <tuple>
+
+// What the storage tests share: crosswords built straight into the model, the storage
+// commands with everything real but the person, and a second connection to the file.
 namespace StorageTestKit {
 
-// The storage commands with everything real but the person: a database file in a fresh
-// folder, the real name dialog, the real drawing surface.
+// As the editor places a clue: in the table, its letters in the grid, its number counted.
+inline void addClue(PuzzleState& state, const ClueEntry& entry)
+{
+    state.clueTable[state.clueCount++] = entry;
+    for (int k = 0; k < entry.answer.size(); ++k) {
+        const int c = entry.across ? entry.x + k : entry.x;
+        const int r = entry.across ? entry.y : entry.y + k;
+        state.gridLetters[c][r] = entry.answer.at(k);
+    }
+    state.clueNumber = std::max(state.clueNumber, entry.number);
+}
+
+inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clues)
+{
+    PuzzleState state;
+    state.xGridSize = qint16(columns);
+    state.yGridSize = qint16(rows);
+    state.cellWidth = state.cellHeight = 20;
+    for (const ClueEntry& entry : clues)
+        addClue(state, entry);
+    return state;
+}
+
+// Everything storage reads or writes; the clue dialog's scratch fields are not its business.
+inline bool same(const PuzzleState& a, const PuzzleState& b)
+{
+    const auto fields = [](const PuzzleState& s) {
+        return std::tie(s.clueTable, s.clueCount, s.clueNumber, s.crosswordTitle,
+                        s.crosswordStored, s.xGridSize, s.yGridSize, s.cellWidth, s.cellHeight,
+                        s.gridLetters, s.savedClueCount);
+    };
+    return fields(a) == fields(b);
+}
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void confirmName(QDialog& shown, const QString& name)
+{
+    shown.findChild<QComboBox*>("xwordname")->setEditText(name);
+    shown.findChild<QPushButton*>("OK")->click();
+}
+
+// The next showing of the name dialog: type `name` and press Ok.
+inline void willName(ScriptedUi& ui, const QString& name)
+{
+    ui.dialogActions << [name](QDialog& shown) { confirmName(shown, name); };
+}
+
+// Its own connection, as another program on the same file would have.
+class Peer {
+public:
+    explicit Peer(const QString& path) : name_(QString::number(quintptr(this)))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name_);
+        db.setDatabaseName(path);
+        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=100");
+        db.open();
+    }
+    ~Peer()
+    {
+        QSqlDatabase::database(name_, false).close();
+        QSqlDatabase::removeDatabase(name_);
+    }
+    // Each row's values joined with "|"; a failed statement gives one "error: ..." row.
+    QStringList rows(const QString& statement) const
+    {
+        QSqlQuery query(QSqlDatabase::database(name_, false));
+        if (!query.exec(statement))
+            return {"error: " + query.lastError().text()};
+        QStringList result;
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values << query.value(i).toString();
+            result << values.join('|');
+        }
+        return result;
+    }
+    qint64 count(const QString& table) const
+    {
+        return rows("SELECT count(*) FROM " + table).value(0, "-1").toLongLong();
+    }
+
+private:
+    QString name_;
+};
+
+// The storage commands on a database file in a fresh folder, with the real name dialog
+// and the real drawing surface.
 struct Desk {
     QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("xword.mdb"));
+    QString path = dir.filePath("xword.mdb");
     CrosswordDatabase db{path};
     ScriptedUi ui;
     CrosswordName dialog{db, ui};
     ImageSurface surface{QSize(600, 400)};
     PuzzleState state;
+    PuzzleState before;
+    QImage drawing;
 
-    // The next showing of the name dialog: type `name` and press Ok.
-    void willName(const QString& name)
-    {
-        ui.dialogActions << [name](QDialog& shown) {
-            shown.findChild<QComboBox*>(QStringLiteral("xwordname"))->setEditText(name);
-            shown.findChild<QPushButton*>(QStringLiteral("OK"))->click();
-        };
-    }
-    void willCancel()
-    {
-        ui.dialogActions << [](QDialog& shown) {
-            shown.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
-        };
-    }
     void save() { saveCrossword(state, ui, db, dialog); }
     void open() { openCrossword(state, surface, ui, db, dialog); }
     void saveAs(const PuzzleState& crossword, const QString& name)
     {
         state = crossword;
-        willName(name);
+        willName(ui, name);
         save();
     }
     void openNamed(const QString& name)
     {
-        willName(name);
+        willName(ui, name);
         open();
     }
-};
 
-// The first field in which two crosswords differ, or "" when they are the same.
-inline QString difference(const PuzzleState& a, const PuzzleState& b)
-{
-    if (a.clueCount != b.clueCount)
-        return QStringLiteral("clueCount %1 / %2").arg(a.clueCount).arg(b.clueCount);
-    for (int i = 0; i < a.clueCount; ++i) {
-        if (!(a.clueTable[i] == b.clueTable[i]))
-            return QStringLiteral("clue %1").arg(i);
+    // Notes memory and drawing, and forgets what the user has seen so far.
+    void remember()
+    {
+        before = state;
+        drawing = surface.image();
+        ui.caption.reset();
+        ui.shown.clear();
     }
-    const QList<std::pair<const char*, bool>> fields = {
-        {"clueNumber", a.clueNumber == b.clueNumber},
-        {"crosswordTitle", a.crosswordTitle == b.crosswordTitle},
-        {"crosswordStored", a.crosswordStored == b.crosswordStored},
-        {"xGridSize", a.xGridSize == b.xGridSize},
-        {"yGridSize", a.yGridSize == b.yGridSize},
-        {"cellWidth", a.cellWidth == b.cellWidth},
-        {"cellHeight", a.cellHeight == b.cellHeight},
-        {"gridLetters", a.gridLetters == b.gridLetters},
-        {"savedClueCount", a.savedClueCount == b.savedClueCount},
-    };
-    for (const auto& [name, same] : fields) {
-        if (!same)
-            return QLatin1String(name);
+    // "" when nothing changed since remember() and the user saw one message holding
+    // `expected`, or none when `expected` is empty.
+    QString unchanged(const QString& expected = {}) const
+    {
+        if (!same(state, before))
+            return "memory changed";
+        if (surface.image() != drawing)
+            return "the drawing changed";
+        if (ui.caption)
+            return "the caption changed to " + *ui.caption;
+        const QStringList messages = ui.messages();
+        if (expected.isEmpty() ? !messages.isEmpty()
+                               : messages.size() != 1 || !messages[0].contains(expected))
+            return "messages: " + messages.join(" / ");
+        return {};
     }
-    return {};
-}
+};
 
 }  // namespace StorageTestKit
