@@ -52,8 +52,9 @@ void ImageSurface::growTo(QSize logicalSize)
     QImage grown(std::ceil(wanted.width() * ratio_), std::ceil(wanted.height() * ratio_),
                  QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio_);
-    grown.setDotsPerMeterX(std::lround(dotsPerMeterAt96Dpi * ratio_));
-    grown.setDotsPerMeterY(std::lround(dotsPerMeterAt96Dpi * ratio_));
+    // Logical dots: the painter scales by the pixel ratio on top of them.
+    grown.setDotsPerMeterX(dotsPerMeterAt96Dpi);
+    grown.setDotsPerMeterY(dotsPerMeterAt96Dpi);
     grown.fill(background);
     if (!image_.isNull()) {
         QPainter painter(&grown);

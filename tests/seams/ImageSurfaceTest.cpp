@@ -1,0 +1,72 @@
+#include "seams/ImageSurface.h"
+#include "support/TestRegistry.h"
+
+#include <QTest>
+
+namespace {
+
+// The smallest rectangle, in logical pixels, that holds every dark pixel of the image.
+QRectF inkBounds(const ImageSurface& surface)
+{
+    const QImage& image = surface.image();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const qreal ratio = image.devicePixelRatio();
+    return QRectF(ink.topLeft() / ratio, ink.size() / ratio);
+}
+
+}  // namespace
+
+class ImageSurfaceTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // On a scaled desktop the drawing gets more pixels, never bigger letters: a letter
+    // must cover the same logical area as on an unscaled one.
+    void lettersKeepTheirSizeAtEveryScale_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void lettersKeepTheirSizeAtEveryScale()
+    {
+        QFETCH(qreal, ratio);
+        ImageSurface plain(QSize(100, 60));
+        ImageSurface scaled(QSize(100, 60), ratio);
+        for (ImageSurface* surface : {&plain, &scaled})
+            surface->drawText({20, 10}, QStringLiteral("W"));
+
+        const QRectF expected = inkBounds(plain);
+        const QRectF actual = inkBounds(scaled);
+        QVERIFY(!expected.isEmpty());
+        QVERIFY2(qAbs(actual.width() - expected.width()) <= 2 &&
+                     qAbs(actual.height() - expected.height()) <= 2 &&
+                     qAbs(actual.top() - expected.top()) <= 2,
+                 qPrintable(QStringLiteral("%1 x %2 at %3 where %4 x %5 at %6 was expected")
+                                .arg(actual.width())
+                                .arg(actual.height())
+                                .arg(actual.top())
+                                .arg(expected.width())
+                                .arg(expected.height())
+                                .arg(expected.top())));
+    }
+
+    void aSmallerAreaKeepsTheDrawing()
+    {
+        ImageSurface surface(QSize(200, 100));
+        surface.fillBox({150, 50}, {160, 60}, Qt::black);
+        surface.setAreaSize(QSize(50, 50));
+        QCOMPARE(surface.size(), QSize(50, 50));
+        surface.setAreaSize(QSize(300, 200));
+        QCOMPARE(surface.image().pixelColor(155, 55), QColor(Qt::black));
+        QCOMPARE(surface.image().pixelColor(250, 150), ImageSurface::background);
+    }
+};
+
+QUILLGRID_TEST(ImageSurfaceTest);
+#include "ImageSurfaceTest.moc"
