@@ -51,6 +51,42 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activePopupWidget());
     }
 
+    void shortcutKeysRunTheirCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "mnuNewCrossWord";
+        QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "mnuOpenCrossword";
+        QTest::newRow("F2") << QKeySequence(Qt::Key_F2) << "mnuSaveCrossword";
+        QTest::newRow("Ctrl+X") << QKeySequence(Qt::CTRL | Qt::Key_X) << "mnuExit";
+        QTest::newRow("Ctrl+V") << QKeySequence(Qt::CTRL | Qt::Key_V) << "mnuViewClues";
+        QTest::newRow("Ctrl+G") << QKeySequence(Qt::CTRL | Qt::Key_G) << "mnuPrintGrid";
+        QTest::newRow("Ctrl+U") << QKeySequence(Qt::CTRL | Qt::Key_U) << "mnuPrintSolution";
+        QTest::newRow("Ctrl+C") << QKeySequence(Qt::CTRL | Qt::Key_C) << "mnuPrintClues";
+        QTest::newRow("Ctrl+S is not Save") << QKeySequence(Qt::CTRL | Qt::Key_S) << "";
+    }
+    void shortcutKeysRunTheirCommands()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, command);
+
+        ScriptedUi ui;
+        Main main(&ui);
+        main.enableCrosswordMenus();
+        QStringList triggered;
+        for (QAction* action : main.findChildren<QAction*>()) {
+            action->disconnect();
+            connect(action, &QAction::triggered, this,
+                    [&triggered, action] { triggered << action->objectName(); });
+        }
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+
+        QTest::keySequence(&main, keys);
+        QCOMPARE(triggered, command.isEmpty() ? QStringList() : QStringList{command});
+    }
+
     void aboutOpensFromItsAccessLetter()
     {
         ScriptedUi ui;
