@@ -1,23 +1,69 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
-#include <QStringList>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 // Reads a PDF back the way a person would look at it: its words through pdftotext and
 // its pages as pictures through pdftoppm. Both come with poppler-utils.
 namespace PdfReading {
 
-bool toolsInstalled();
-// The words of all pages, in reading order; pages end in a form feed.
-QString text(const QString& pdf);
-QStringList words(const QString& pdf);
-int pageCount(const QString& pdf);
-QImage page(const QString& pdf, int page, int dotsPerInch);
+inline QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+inline bool toolsInstalled()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+// The text of all pages in reading order; each page ends in a form feed.
+inline QString text(const QString& pdf)
+{
+    return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
+}
+
+// Sorted: pdftotext lays the small numbers out on lines of their own.
+inline QStringList sortedWords(const QString& pdf)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList words = text(pdf).split(blanks, Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+}
+
+// The first page, one pixel to a dot at 150 dots per inch.
+inline QImage firstPage(const QString& pdf)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    run("pdftoppm", {"-r", "150", "-l", "1", "-png", "-singlefile", pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
 
 // The grid's cells as printed, row by row: '#' black, '.' white, '?' anything else. Each
 // cell is looked at low in its left half, clear of number and letter; `gridCorner` is
-// the first cell's top left corner in the picture, one pixel to a printer dot.
-QStringList cellPattern(const QImage& page, QPoint gridCorner, int columns, int rows);
+// the first cell's top left corner on the page.
+inline QStringList cellPattern(const QImage& page, QPoint gridCorner, int columns, int rows)
+{
+    QStringList pattern;
+    for (int r = 0; r < rows; ++r) {
+        QString line;
+        for (int c = 0; c < columns; ++c) {
+            const QColor colour = page.pixelColor(gridCorner + QPoint(56 * c + 8, 42 * r + 35));
+            line += colour == QColor(Qt::black) ? u'#' : colour == QColor(Qt::white) ? u'.' : u'?';
+        }
+        pattern << line;
+    }
+    return pattern;
+}
 
 }  // namespace PdfReading
