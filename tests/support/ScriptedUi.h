@@ -12,7 +12,8 @@
 
 // A Ui that answers from a script and remembers everything it was asked, so a command's
 // whole conversation with the user can be checked without a screen. An exhausted script
-// fails loudly rather than looping: a command that keeps prompting is a fault.
+// ends the test run with a failure rather than looping: a command that keeps prompting is
+// a fault.
 class ScriptedUi final : public Ui {
 public:
     struct Shown {
