@@ -17,12 +17,14 @@ namespace {
 enum Direction { Down = 0, Across = 1 };
 
 // The layout is drawn in twips, 15 to a pixel at 96 dots per inch.
-constexpr QRect twips(int left, int top, int width, int height) {
+constexpr QRect twips(int left, int top, int width, int height)
+{
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
 template <typename Control>
-Control* place(Control* control, const char* name, const QRect& geometry) {
+Control* place(Control* control, const char* name, const QRect& geometry)
+{
     control->setObjectName(QLatin1String(name));
     control->setGeometry(geometry);
     return control;
@@ -30,7 +32,8 @@ Control* place(Control* control, const char* name, const QRect& geometry) {
 
 }  // namespace
 
-ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state_(state) {
+ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state_(state)
+{
     setObjectName(QStringLiteral("ClueForm"));
     setWindowTitle(caption);
     setFixedSize(twips(0, 0, 6945, 1950).size());
@@ -73,21 +76,24 @@ ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state
     startAfresh();
 }
 
-void ClueForm::update_Click() {
+void ClueForm::update_Click()
+{
     state_.entryAcross = direction_->currentIndex() != Down;
     state_.entryAnswer = answer_->text();
     state_.entryClue = clue_->text();
     accept();
 }
 
-void ClueForm::closeEvent(QCloseEvent* event) {
+void ClueForm::closeEvent(QCloseEvent* event)
+{
     startAfresh();
     QDialog::closeEvent(event);
 }
 
 // Enter anywhere but on a button (which takes its own Enter) is Update. QDialog clicks
 // its default button only while that button is on screen; this does not depend on it.
-void ClueForm::keyPressEvent(QKeyEvent* event) {
+void ClueForm::keyPressEvent(QKeyEvent* event)
+{
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         update_->click();
@@ -96,7 +102,8 @@ void ClueForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void ClueForm::startAfresh() {
+void ClueForm::startAfresh()
+{
     // setText rather than clear(): a discarded entry must not come back through undo.
     clue_->setText(QString());
     answer_->setText(QString());

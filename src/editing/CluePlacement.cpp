@@ -15,7 +15,8 @@ namespace {
 const QString clueErrorCaption = QStringLiteral("Clue error");
 
 // Blanks only: what was typed is otherwise kept as it stands.
-QString trimBlanks(const QString& text) {
+QString trimBlanks(const QString& text)
+{
     qsizetype first = 0;
     qsizetype end = text.size();
     while (first < end && text.at(first) == u' ')
@@ -27,21 +28,24 @@ QString trimBlanks(const QString& text) {
 
 // The margins follow the drawing area as it is now, not the grid: the window may have
 // been resized since the grid was drawn.
-bool insideMargins(QSize area, QPoint position) {
+bool insideMargins(QSize area, QPoint position)
+{
     using GridGeometry::marginX;
     using GridGeometry::marginY;
     return position.x() > marginX && position.x() < area.width() - marginX &&
            position.y() > marginY && position.y() < area.height() - marginY;
 }
 
-QPoint letterCell(QPoint start, bool across, int k) {
+QPoint letterCell(QPoint start, bool across, int k)
+{
     return across ? QPoint(start.x() + k, start.y()) : QPoint(start.x(), start.y() + k);
 }
 
 }  // namespace
 
 void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
-               Qt::MouseButton button, QPoint position) {
+               Qt::MouseButton button, QPoint position)
+{
     if (button != Qt::LeftButton || !insideMargins(surface.size(), position))
         return;
     // No grid, cells of no size, or a press beside or below the grid's last cell.

@@ -2,6 +2,7 @@
 
 #include "PrintDevice.h"
 #include "PrintLayout.h"
+#include "model/ClueNumbers.h"
 #include "model/NumberText.h"
 #include "model/PuzzleState.h"
 
@@ -29,17 +30,6 @@ void printAt(PrintDevice& device, QPoint point, const QString& text)
 }
 
 }  // namespace
-
-std::optional<qint16> firstClueNumberAt(const PuzzleState& state, int column, int row)
-{
-    const int count = std::clamp(int(state.clueCount), 0, Capacity::clueSlots);
-    for (int i = 0; i < count; ++i) {
-        const ClueEntry& entry = state.clueTable[i];
-        if (entry.x == column && entry.y == row)
-            return entry.number;
-    }
-    return std::nullopt;
-}
 
 void printBlankGrid(const PuzzleState& state, PrintDevice& device, Ui& ui)
 {

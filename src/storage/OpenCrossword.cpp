@@ -5,6 +5,7 @@
 #include "WindowCaption.h"
 #include "editing/GridDrawing.h"
 #include "editing/GridGeometry.h"
+#include "model/ClueNumbers.h"
 #include "model/PuzzleState.h"
 #include "seams/Surface.h"
 #include "seams/Ui.h"
@@ -59,14 +60,9 @@ void redraw(const PuzzleState& state, Surface& surface)
             if (state.gridLetters[c][r].isEmpty())
                 continue;
             GridDrawing::shadeLetterCell(surface, state, c, r);
-            // The first clue that starts here gives the cell its number.
-            for (int i = 0; i < state.clueCount; ++i) {
-                const ClueEntry& entry = state.clueTable[i];
-                if (entry.x == c && entry.y == r) {
-                    surface.setFont(GridDrawing::numberPointSize, false);
-                    GridDrawing::drawNumberLabel(surface, state, c, r, entry.number);
-                    break;
-                }
+            if (const auto number = firstClueNumberAt(state, c, r)) {
+                surface.setFont(GridDrawing::numberPointSize, false);
+                GridDrawing::drawNumberLabel(surface, state, c, r, *number);
             }
             surface.setFont(GridDrawing::letterPointSize, true);
             GridDrawing::drawLetter(surface, state, c, r);
