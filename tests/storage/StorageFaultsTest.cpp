@@ -2,6 +2,7 @@
 #include "support/TestRegistry.h"
 
 #include <QTest>
+#include <QtEndian>
 
 using namespace StorageTestKit;
 
@@ -150,6 +151,11 @@ private Q_SLOTS:
         QVERIFY(file.seek((page.value(0).section('|', 0, 0).toLongLong() - 1) *
                           page.value(0).section('|', 1).toLongLong()));
         QCOMPARE(file.write(QByteArray(64, '\xff')), 64);
+        // The change counter moves as any writer's does, so no connection trusts its cache.
+        QVERIFY(file.seek(24));
+        const quint32 counter = qToBigEndian(qFromBigEndian<quint32>(file.read(4).data()) + 1);
+        QVERIFY(file.seek(24));
+        QCOMPARE(file.write(reinterpret_cast<const char*>(&counter), 4), 4);
         file.close();
         const QByteArray bytes = fileBytes(desk.path);
 
