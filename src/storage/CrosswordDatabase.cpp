@@ -219,9 +219,13 @@ Result<Done> CrosswordDatabase::ready()
     {
         QSqlQuery count(db_);
         if (!count.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !count.next()) {
+            // A file that is only busy is no stranger, and is said to be busy.
+            const int code = engineCode(count.lastError());
             const QString message =
-                QStringLiteral("\"%1\" cannot be used as the crossword database: %2.")
-                    .arg(path_, reason(count.lastError()));
+                code == busy || code == locked
+                    ? cannotRead(count.lastError())
+                    : QStringLiteral("\"%1\" cannot be used as the crossword database: %2.")
+                          .arg(path_, reason(count.lastError()));
             forget();
             return Result<Done>::failure(message);
         }

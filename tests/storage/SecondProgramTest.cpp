@@ -154,13 +154,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("deleted, so created again as at start-up")
             << QStringList{"store A|stored", "delete", "names|", "store B|stored", "names|B"};
-        QTest::newRow("replaced by another copy")
-            << QStringList{"store A|stored", "replace", "names|Other", "store B|stored",
-                           "names|Other,B"};
+        QTest::newRow("replaced by another copy") << QStringList{
+            "store A|stored", "replace", "names|Other", "store B|stored", "names|Other,B"};
         QTest::newRow("made read-only, then writable")
-            << QStringList{"store A|stored", "read-only",
-                           "store B|the file is read-only", "writable",
-                           "store B|stored", "names|A,B"};
+            << (QStringList{"store A|stored", "read-only", "store B|the file is read-only"} +
+                QStringList{"writable", "store B|stored", "names|A,B"});
     }
     void followsTheFileAsItChanges()
     {
@@ -183,8 +181,8 @@ private Q_SLOTS:
                 QFile::setPermissions(copy, everyoneWrites);
                 QCOMPARE(::rename(qPrintable(copy), qPrintable(path)), 0);
             } else if (command == "read-only" || command == "writable") {
-                QVERIFY(QFile::setPermissions(path, command == "writable" ? everyoneWrites
-                                                                           : readOnly));
+                QVERIFY(QFile::setPermissions(path,
+                                              command == "writable" ? everyoneWrites : readOnly));
             } else {
                 program.write((command + "\n").toUtf8());
                 while (!program.canReadLine())
