@@ -8,10 +8,12 @@ QUILLGRID_BUILD_PACKAGES=(
 )
 
 # Only the test suite needs these: the desktop validators; a real CUPS queue that writes
-# PDF for the print test, and poppler-utils to read its pages back.
+# PDF for the print test, and poppler-utils to read its pages back; sqlite3 to make
+# database files the way other programs make them.
 QUILLGRID_TEST_PACKAGES=(
     desktop-file-utils appstream file
     cups printer-driver-cups-pdf poppler-utils
+    sqlite3
 )
 
 as_root() {

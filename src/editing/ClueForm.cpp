@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 const QString ClueForm::caption = QStringLiteral("Enter the Clue and Answer");
 
 namespace {
@@ -46,6 +48,10 @@ ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state
     auto* answerLabel =
         place(new QLabel(tr("Answer :"), this), "Label2", twips(480, 840, 735, 255));
     answer_ = place(new QLineEdit(this), "answer", twips(1200, 720, 2535, 375));
+    // A text box cuts at 32767 characters unless told otherwise; stored texts have no
+    // limit, and a pasted clue must not lose its end unseen.
+    clue_->setMaxLength(std::numeric_limits<int>::max());
+    answer_->setMaxLength(std::numeric_limits<int>::max());
     auto* directionLabel =
         place(new QLabel(tr("Which way ?"), this), "Label3", twips(4080, 840, 1095, 255));
     direction_ = place(new QComboBox(this), "direction", twips(5280, 720, 1575, 315));

@@ -3,11 +3,13 @@
 #include "ClueForm.h"
 #include "GridDrawing.h"
 #include "GridGeometry.h"
+#include "model/ClueNumbers.h"
 #include "model/NormalizeAnswer.h"
 #include "model/PuzzleState.h"
 #include "seams/Surface.h"
 #include "seams/Ui.h"
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -57,6 +59,18 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
     if (state.clueCount >= Capacity::maxClues) {
         ui.message(QStringLiteral("This crossword already holds %1 clues, the most it can keep.")
                        .arg(Capacity::maxClues),
+                   clueErrorCaption);
+        return;
+    }
+
+    // Clue numbers are 16 bits wide: one more would wrap to a negative number that no
+    // stored crossword may hold. A clue that shares an earlier start needs no new number.
+    if (state.clueNumber >= std::numeric_limits<qint16>::max() &&
+        !firstClueNumberAt(state, start.x(), start.y())) {
+        ui.message(QStringLiteral("This crossword has reached clue number %1, the highest it "
+                                  "can number; a new clue can only start where another "
+                                  "one starts.")
+                       .arg(state.clueNumber),
                    clueErrorCaption);
         return;
     }

@@ -4,20 +4,20 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 
 #include <atomic>
+#include <cmath>
+#include <limits>
 
 namespace {
 
-// The rowid keeps the order in which rows were stored; the index on CrossID holds the
-// rowid too, so this reads one crossword's rows in order without scanning the table.
-const QString clueQuery = QStringLiteral(
-    "SELECT CluePos, Across, Clue, CluePosX, CluePosY, Answer FROM Clues "
-    "WHERE CrossID = ? ORDER BY rowid");
+const QString clueFieldsQuery =
+    QStringLiteral("SELECT CluePos, Across, Clue, CluePosX, CluePosY, Answer FROM Clues ");
 
 const QStringList crosswordFields = {QStringLiteral("CrossID"), QStringLiteral("Name"),
                                      QStringLiteral("GridX"), QStringLiteral("GridY")};
@@ -84,19 +84,54 @@ int engineCode(const QSqlError& error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
-// Integer columns come back as integers; anything else in one (text, a fraction,
-// nothing at all) is a damaged row, never a number to be guessed at.
+std::optional<qint64> wholeNumber(double number)
+{
+    // 2^63 itself is past the largest qint64; every double below it converts exactly.
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(number) || number != std::trunc(number) || number >= limit ||
+        number < -limit)
+        return std::nullopt;
+    return qint64(number);
+}
+
+// Other programs store numbers as whole numbers, as reals (4.0) or as text ("1"); a value
+// whose number is whole is one in any of them. Anything else (a fraction, a word, nothing
+// at all) is a damaged row, never a number to be guessed at.
 std::optional<qint64> wholeNumber(const QVariant& value)
 {
     switch (value.metaType().id()) {
         case QMetaType::Int:
         case QMetaType::LongLong:
         case QMetaType::UInt:
-        case QMetaType::ULongLong:
             return value.toLongLong();
+        case QMetaType::ULongLong:
+            if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
+                return std::nullopt;
+            return value.toLongLong();
+        case QMetaType::Double:
+            return wholeNumber(value.toDouble());
+        case QMetaType::QString: {
+            const QString text = value.toString().trimmed();
+            bool ok = false;
+            if (const qint64 number = text.toLongLong(&ok); ok)
+                return number;
+            const double real = text.toDouble(&ok);
+            return ok ? wholeNumber(real) : std::nullopt;
+        }
         default:
             return std::nullopt;
     }
+}
+
+// SQLite's rule for the affinity a column's declared type gives it; only "none" matters
+// here: such a column keeps a number written as text as text.
+bool hasNoAffinity(const QString& declared)
+{
+    const QString type = declared.toUpper();
+    if (type.contains(u"INT") || type.contains(u"CHAR") || type.contains(u"CLOB") ||
+        type.contains(u"TEXT"))
+        return false;
+    return type.isEmpty() || type.contains(u"BLOB");
 }
 
 QString shown(const QVariant& value)
@@ -130,10 +165,29 @@ void CrosswordDatabase::forget()
     db_ = QSqlDatabase();
 }
 
+template <typename T, typename Operation>
+Result<T> CrosswordDatabase::run(Operation operation)
+{
+    if (const Result<Done> state = ready(); !state.ok())
+        return Result<T>::failure(state.error());
+    Result<T> result = operation();
+    // Whatever went wrong (a permission, a lock, a file that went away) may be put right
+    // before the next try, which then starts from a fresh connection.
+    if (!result.ok())
+        forget();
+    return result;
+}
+
 Result<Done> CrosswordDatabase::ready()
 {
-    if (ready_)
+    const FileIdentity now = FileIdentity::of(path_);
+    if (ready_ && now == opened_)
         return Result<Done>::success({});
+    // A connection keeps the file it opened, deleted or replaced, and the permission it
+    // was opened with: only a new one sees the file that stands at the path now.
+    forget();
+    if (damaged_ && !(now == *damaged_))
+        damaged_.reset();
 
     const QFileInfo file(path_);
     if (!file.exists() && !file.dir().exists()) {
@@ -153,7 +207,7 @@ Result<Done> CrosswordDatabase::ready()
     db_.setDatabaseName(path_);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
     if (!db_.open()) {
-        const QString reason = reasonFor(db_.lastError());
+        const QString reason = this->reason(db_.lastError());
         forget();
         return Result<Done>::failure(
             QStringLiteral("The crossword database \"%1\" cannot be opened: %2.")
@@ -165,20 +219,27 @@ Result<Done> CrosswordDatabase::ready()
     {
         QSqlQuery count(db_);
         if (!count.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !count.next()) {
+            // A file that is only busy is no stranger, and is said to be busy.
+            const int code = engineCode(count.lastError());
             const QString message =
-                QStringLiteral("\"%1\" cannot be used as the crossword database: %2.")
-                    .arg(path_, reasonFor(count.lastError()));
+                code == busy || code == locked
+                    ? cannotRead(count.lastError())
+                    : QStringLiteral("\"%1\" cannot be used as the crossword database: %2.")
+                          .arg(path_, reason(count.lastError()));
             forget();
             return Result<Done>::failure(message);
         }
         objects = count.value(0).toLongLong();
     }
-    const Result<Done> tables = objects == 0 ? createTables() : checkTables();
+    Result<Done> tables = objects == 0 ? createTables() : Result<Done>::success({});
+    if (tables.ok())
+        tables = checkTables();
     if (!tables.ok()) {
         forget();
         return tables;
     }
     ready_ = true;
+    opened_ = FileIdentity::of(path_);
     return tables;
 }
 
@@ -196,27 +257,25 @@ Result<Done> CrosswordDatabase::createTables()
                        "Answer TEXT NOT NULL)"),
         QStringLiteral("CREATE INDEX CluesCrossID ON Clues (CrossID)"),
     };
-    QSqlQuery query(db_);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return Result<Done>::failure(
-            QStringLiteral("The crossword database \"%1\" cannot be created: %2.")
-                .arg(path_, reasonFor(query.lastError())));
-    }
-    for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            const QString reason = reasonFor(query.lastError());
-            rollback();
-            return Result<Done>::failure(
-                QStringLiteral("The crossword database \"%1\" cannot be created: %2.")
-                    .arg(path_, reason));
-        }
-    }
-    if (!query.exec(QStringLiteral("COMMIT"))) {
-        const QString reason = reasonFor(query.lastError());
-        rollback();
+    const auto cannotCreate = [this](const QString& reason) {
         return Result<Done>::failure(
             QStringLiteral("The crossword database \"%1\" cannot be created: %2.")
                 .arg(path_, reason));
+    };
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return cannotCreate(reason(query.lastError()));
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            const QString why = reason(query.lastError());
+            rollback();
+            return cannotCreate(why);
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const QString why = reason(query.lastError());
+        rollback();
+        return cannotCreate(why);
     }
     return Result<Done>::success({});
 }
@@ -224,63 +283,114 @@ Result<Done> CrosswordDatabase::createTables()
 // Only reads: a file that turns out to be something else must stay as it was.
 Result<Done> CrosswordDatabase::checkTables()
 {
-    const auto check = [this](const QString& table,
-                              const QStringList& fields) -> std::optional<QString> {
+    struct Field {
+        QString type;
+        int keyPart = 0;  // 0: not in the primary key
+    };
+    struct Table {
+        QHash<QString, Field> fields;  // by lower-case name: SQL names ignore case
+        int keyFields = 0;
+        bool hasRowid = true;
+    };
+    const auto read = [this](const QString& name, const QStringList& wanted,
+                             Table& table) -> std::optional<QString> {
         QSqlQuery query(db_);
-        query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-        query.addBindValue(table);
+        if (!query.prepare(QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)")))
+            return cannotRead(query.lastError());
+        query.addBindValue(name);
         if (!query.exec())
             return cannotRead(query.lastError());
-        QStringList present;
-        while (query.next())
-            present << query.value(0).toString();
-        if (present.isEmpty()) {
-            return QStringLiteral("\"%1\" is not a crossword database: it has no table %2.")
-                .arg(path_, table);
+        while (query.next()) {
+            const Field field{query.value(1).toString(), query.value(2).toInt()};
+            table.fields.insert(query.value(0).toString().toLower(), field);
+            table.keyFields += field.keyPart > 0 ? 1 : 0;
         }
-        for (const QString& field : fields) {
-            if (!present.contains(field)) {
+        if (table.fields.isEmpty()) {
+            return QStringLiteral("\"%1\" is not a crossword database: it has no table %2.")
+                .arg(path_, name);
+        }
+        for (const QString& field : wanted) {
+            if (!table.fields.contains(field.toLower())) {
                 return QStringLiteral(
                            "\"%1\" is not a crossword database: its table %2 has no "
                            "field %3.")
-                    .arg(path_, table, field);
+                    .arg(path_, name, field);
             }
         }
+        QSqlQuery list(db_);
+        if (!list.prepare(QStringLiteral("SELECT wr FROM pragma_table_list(?) "
+                                         "WHERE schema = 'main'")))
+            return cannotRead(list.lastError());
+        list.addBindValue(name);
+        if (!list.exec())
+            return cannotRead(list.lastError());
+        table.hasRowid = !list.next() || list.value(0).toInt() == 0;
         return std::nullopt;
     };
-    if (const auto problem = check(QStringLiteral("CrosswordID"), crosswordFields))
+    Table crosswords;
+    Table clues;
+    if (const auto problem = read(QStringLiteral("CrosswordID"), crosswordFields, crosswords))
         return Result<Done>::failure(*problem);
-    if (const auto problem = check(QStringLiteral("Clues"), clueFields))
+    if (const auto problem = read(QStringLiteral("Clues"), clueFields, clues))
         return Result<Done>::failure(*problem);
+
+    // Only a field declared exactly INTEGER PRIMARY KEY, on its own, is the row id that
+    // the engine numbers; any other key takes what it is given, nothing included.
+    const Field crossId = crosswords.fields.value(QStringLiteral("crossid"));
+    shape_.crossIdNumbered = crosswords.hasRowid && crosswords.keyFields == 1 &&
+                             crossId.keyPart == 1 &&
+                             crossId.type.compare(u"INTEGER", Qt::CaseInsensitive) == 0;
+    // The row id keeps the order in which rows were stored. A table without one keeps
+    // none: crosswords then go by number, clues by the table's own key.
+    shape_.crosswordOrder =
+        crosswords.hasRowid ? QStringLiteral("rowid") : QStringLiteral("CAST(CrossID AS INTEGER)");
+    shape_.looseClueIds = hasNoAffinity(clues.fields.value(QStringLiteral("crossid")).type);
+    // The index on CrossID holds the rowid too, so this reads one crossword's rows in order
+    // without scanning the table.
+    shape_.clueQuery = clueFieldsQuery +
+                       (shape_.looseClueIds ? QStringLiteral("WHERE CrossID IN (?, ?)")
+                                            : QStringLiteral("WHERE CrossID = ?")) +
+                       (clues.hasRowid ? QStringLiteral(" ORDER BY rowid") : QString());
     return Result<Done>::success({});
 }
 
-Result<QStringList> CrosswordDatabase::names()
+Result<QStringList> CrosswordDatabase::names(QStringList* unnamed)
 {
-    if (const Result<Done> state = ready(); !state.ok())
-        return Result<QStringList>::failure(state.error());
-    QSqlQuery query(db_);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT Name FROM CrosswordID ORDER BY CrossID")))
-        return Result<QStringList>::failure(cannotRead(query.lastError()));
-    QStringList names;
-    while (query.next())
-        names << query.value(0).toString();
-    if (query.lastError().isValid())
-        return Result<QStringList>::failure(cannotRead(query.lastError()));
-    return Result<QStringList>::success(names);
+    if (unnamed)
+        unnamed->clear();
+    return run<QStringList>([&]() -> Result<QStringList> {
+        QSqlQuery query(db_);
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT Name, CrossID FROM CrosswordID ORDER BY ") +
+                        shape_.crosswordOrder))
+            return Result<QStringList>::failure(cannotRead(query.lastError()));
+        QStringList names;
+        while (query.next()) {
+            if (!query.value(0).isNull())
+                names << query.value(0).toString();
+            else if (unnamed)
+                *unnamed << query.value(1).toString();
+        }
+        if (query.lastError().isValid())
+            return Result<QStringList>::failure(cannotRead(query.lastError()));
+        return Result<QStringList>::success(names);
+    });
 }
 
 Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QString& name)
 {
+    return run<std::optional<StoredCrossword>>([&] { return findNow(name); });
+}
+
+Result<std::optional<StoredCrossword>> CrosswordDatabase::findNow(const QString& name)
+{
     using Found = Result<std::optional<StoredCrossword>>;
-    if (const Result<Done> state = ready(); !state.ok())
-        return Found::failure(state.error());
     QSqlQuery query(db_);
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT CrossID, GridX, GridY FROM CrosswordID "
-                       "WHERE Name = ? ORDER BY CrossID LIMIT 1"));
+    if (!query.prepare(QStringLiteral("SELECT CrossID, GridX, GridY FROM CrosswordID "
+                                      "WHERE Name = ? ORDER BY %1 LIMIT 1")
+                           .arg(shape_.crosswordOrder)))
+        return Found::failure(cannotRead(query.lastError()));
     query.addBindValue(name);
     if (!query.exec())
         return Found::failure(cannotRead(query.lastError()));
@@ -310,107 +420,107 @@ Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QS
 Result<QList<StoredClue>> CrosswordDatabase::clueRows(const StoredCrossword& crossword)
 {
     using Rows = Result<QList<StoredClue>>;
-    if (const Result<Done> state = ready(); !state.ok())
-        return Rows::failure(state.error());
-    QSqlQuery query(db_);
-    query.setForwardOnly(true);
-    query.prepare(clueQuery);
-    query.addBindValue(crossword.crossId);
-    if (!query.exec())
-        return Rows::failure(cannotRead(query.lastError()));
+    return run<QList<StoredClue>>([&]() -> Rows {
+        QSqlQuery query(db_);
+        query.setForwardOnly(true);
+        if (!query.prepare(shape_.clueQuery))
+            return Rows::failure(cannotRead(query.lastError()));
+        query.addBindValue(crossword.crossId);
+        if (shape_.looseClueIds)
+            query.addBindValue(QString::number(crossword.crossId));
+        if (!query.exec())
+            return Rows::failure(cannotRead(query.lastError()));
 
-    QList<StoredClue> rows;
-    while (query.next()) {
-        const auto number = [&](int column) -> std::optional<qint64> {
-            return wholeNumber(query.value(column));
-        };
-        const auto damaged = [&](int column) {
-            return Rows::failure(
-                QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
-                               "its field %4 holds %5.")
-                    .arg(rows.size() + 1)
-                    .arg(crossword.name, path_, query.record().fieldName(column),
-                         shown(query.value(column))));
-        };
-        StoredClue row;
-        const auto cluePos = number(0);
-        const auto across = number(1);
-        const auto x = number(3);
-        const auto y = number(4);
-        if (!cluePos)
-            return damaged(0);
-        if (!across)
-            return damaged(1);
-        if (query.value(2).isNull())
-            return damaged(2);
-        if (!x)
-            return damaged(3);
-        if (!y)
-            return damaged(4);
-        if (query.value(5).isNull())
-            return damaged(5);
-        row.cluePos = *cluePos;
-        row.across = *across != 0;
-        row.clue = query.value(2).toString();
-        row.cluePosX = *x;
-        row.cluePosY = *y;
-        row.answer = query.value(5).toString();
-        rows << row;
-    }
-    if (query.lastError().isValid())
-        return Rows::failure(cannotRead(query.lastError()));
-    return Rows::success(rows);
+        QList<StoredClue> rows;
+        while (query.next()) {
+            const auto number = [&](int column) -> std::optional<qint64> {
+                return wholeNumber(query.value(column));
+            };
+            const auto damaged = [&](int column) {
+                return Rows::failure(
+                    QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
+                                   "its field %4 holds %5.")
+                        .arg(rows.size() + 1)
+                        .arg(crossword.name, path_, query.record().fieldName(column),
+                             shown(query.value(column))));
+            };
+            StoredClue row;
+            const auto cluePos = number(0);
+            const auto across = number(1);
+            const auto x = number(3);
+            const auto y = number(4);
+            if (!cluePos)
+                return damaged(0);
+            if (!across)
+                return damaged(1);
+            if (query.value(2).isNull())
+                return damaged(2);
+            if (!x)
+                return damaged(3);
+            if (!y)
+                return damaged(4);
+            if (query.value(5).isNull())
+                return damaged(5);
+            row.cluePos = *cluePos;
+            row.across = *across != 0;
+            row.clue = query.value(2).toString();
+            row.cluePosX = *x;
+            row.cluePosY = *y;
+            row.answer = query.value(5).toString();
+            rows << row;
+        }
+        if (query.lastError().isValid())
+            return Rows::failure(cannotRead(query.lastError()));
+        return Rows::success(rows);
+    });
 }
 
 Result<qint64> CrosswordDatabase::storeClues(const QString& name, std::optional<QSize> newGrid,
                                              std::span<const ClueEntry> clues)
 {
-    if (const Result<Done> state = ready(); !state.ok())
-        return Result<qint64>::failure(state.error());
-    {
-        // IMMEDIATE takes the write lock now, so a busy file is met before any row.
-        QSqlQuery begin(db_);
-        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return Result<qint64>::failure(notStored(begin.lastError()));
-    }
-    Result<qint64> stored = storeInTransaction(name, newGrid, clues);
-    if (!stored.ok()) {
-        rollback();
+    return run<qint64>([&]() -> Result<qint64> {
+        // Writing into damaged pages can only make matters worse.
+        if (damaged_) {
+            return Result<qint64>::failure(
+                notStored(QStringLiteral("reading it showed that the file is damaged; repair "
+                                         "or replace it, then save again")));
+        }
+        {
+            // IMMEDIATE takes the write lock now, so a busy file is met before any row.
+            QSqlQuery begin(db_);
+            if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+                return Result<qint64>::failure(notStored(begin.lastError()));
+        }
+        Result<qint64> stored = storeInTransaction(name, newGrid, clues);
+        if (!stored.ok()) {
+            rollback();
+            return stored;
+        }
+        QSqlQuery commit(db_);
+        if (!commit.exec(QStringLiteral("COMMIT"))) {
+            const QString message = notStored(commit.lastError());
+            rollback();
+            return Result<qint64>::failure(message);
+        }
+        // These writes are ours; a file put in its place meanwhile is still seen as new.
+        if (const FileIdentity now = FileIdentity::of(path_); now.sameFile(opened_))
+            opened_ = now;
         return stored;
-    }
-    QSqlQuery commit(db_);
-    if (!commit.exec(QStringLiteral("COMMIT"))) {
-        const QString message = notStored(commit.lastError());
-        rollback();
-        return Result<qint64>::failure(message);
-    }
-    return stored;
+    });
 }
 
 Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
                                                      std::optional<QSize> newGrid,
                                                      std::span<const ClueEntry> clues)
 {
-    if (newGrid) {
-        QSqlQuery add(db_);
-        add.prepare(
-            QStringLiteral("INSERT INTO CrosswordID (Name, GridX, GridY) "
-                           "VALUES (?, ?, ?)"));
-        add.addBindValue(name);
-        add.addBindValue(newGrid->width());
-        add.addBindValue(newGrid->height());
-        if (!add.exec()) {
-            if (engineCode(add.lastError()) == constraint) {
-                return Result<qint64>::failure(notStored(
-                    QStringLiteral("a crossword named \"%1\" is already stored").arg(name)));
-            }
-            return Result<qint64>::failure(notStored(add.lastError()));
-        }
-    }
-
     qint64 crossId = 0;
-    {
-        const auto found = findCrossword(name);
+    if (newGrid) {
+        const Result<qint64> added = addCrossword(name, *newGrid);
+        if (!added.ok())
+            return added;
+        crossId = added.value();
+    } else {
+        const auto found = findNow(name);
         if (!found.ok())
             return Result<qint64>::failure(found.error());
         if (!found.value()) {
@@ -418,19 +528,18 @@ Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
                 notStored(QStringLiteral("no stored crossword is named \"%1\"").arg(name)));
         }
         crossId = found.value()->crossId;
-    }
-    if (crossId < 1 || crossId > largestCrossId) {
-        return Result<qint64>::failure(notStored(
-            QStringLiteral("the database has no crossword number left for it (CrossID %1 "
-                           "is past %2)")
-                .arg(crossId)
-                .arg(largestCrossId)));
+        if (const auto fault = crossIdFault(crossId)) {
+            return Result<qint64>::failure(
+                notStored(QStringLiteral("the stored crossword \"%1\" cannot take clues: its %2")
+                              .arg(name, *fault)));
+        }
     }
 
     QSqlQuery insert(db_);
-    insert.prepare(
-        QStringLiteral("INSERT INTO Clues (CrossID, CluePos, Across, Clue, "
-                       "CluePosX, CluePosY, Answer) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    if (!insert.prepare(
+            QStringLiteral("INSERT INTO Clues (CrossID, CluePos, Across, Clue, "
+                           "CluePosX, CluePosY, Answer) VALUES (?, ?, ?, ?, ?, ?, ?)")))
+        return Result<qint64>::failure(notStored(insert.lastError()));
     for (const ClueEntry& clue : clues) {
         insert.bindValue(0, crossId);
         insert.bindValue(1, int(clue.number));
@@ -445,6 +554,67 @@ Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
     return Result<qint64>::success(crossId);
 }
 
+// The new row's CrossID is the one this insert made, never looked up by name: in a file
+// that lets two rows share a name, another program may have stored this name meanwhile.
+Result<qint64> CrosswordDatabase::addCrossword(const QString& name, QSize grid)
+{
+    std::optional<qint64> given;
+    if (!shape_.crossIdNumbered) {
+        // One past every CrossID in either table, so that clue rows left behind by a
+        // crossword another program removed cannot join the new one. The write lock is
+        // held: nobody takes the number meanwhile.
+        QSqlQuery largest(db_);
+        if (!largest.exec(QStringLiteral(
+                "SELECT max(coalesce((SELECT max(CAST(CrossID AS INTEGER)) FROM CrosswordID), "
+                "0), coalesce((SELECT max(CAST(CrossID AS INTEGER)) FROM Clues), 0))")) ||
+            !largest.next())
+            return Result<qint64>::failure(notStored(largest.lastError()));
+        given = largest.value(0).toLongLong() + 1;
+    }
+    const auto noNumberLeft = [this](qint64 crossId) {
+        return Result<qint64>::failure(
+            notStored(QStringLiteral("the database has no crossword number left for it (%1)")
+                          .arg(crossIdFault(crossId).value_or(QString()))));
+    };
+    if (given && crossIdFault(*given))
+        return noNumberLeft(*given);
+
+    QSqlQuery add(db_);
+    if (!add.prepare(given ? QStringLiteral("INSERT INTO CrosswordID (CrossID, Name, GridX, "
+                                            "GridY) VALUES (?, ?, ?, ?)")
+                           : QStringLiteral("INSERT INTO CrosswordID (Name, GridX, GridY) "
+                                            "VALUES (?, ?, ?)")))
+        return Result<qint64>::failure(notStored(add.lastError()));
+    if (given)
+        add.addBindValue(*given);
+    add.addBindValue(name);
+    add.addBindValue(grid.width());
+    add.addBindValue(grid.height());
+    if (!add.exec()) {
+        const QSqlError error = add.lastError();
+        if (engineCode(error) == constraint &&
+            error.databaseText().contains(u".Name", Qt::CaseInsensitive)) {
+            return Result<qint64>::failure(
+                notStored(QStringLiteral("a crossword named \"%1\" is already stored").arg(name)));
+        }
+        return Result<qint64>::failure(notStored(error));
+    }
+    // CrossID is the row id here, so the row id of this insert is its CrossID.
+    const qint64 crossId = given ? *given : add.lastInsertId().toLongLong();
+    if (crossIdFault(crossId))
+        return noNumberLeft(crossId);
+    return Result<qint64>::success(crossId);
+}
+
+std::optional<QString> CrosswordDatabase::crossIdFault(qint64 crossId)
+{
+    if (crossId < 1)
+        return QStringLiteral("CrossID %1 is below 1, the lowest crossword number").arg(crossId);
+    if (crossId > largestCrossId)
+        return QStringLiteral("CrossID %1 is past %2").arg(crossId).arg(largestCrossId);
+    return std::nullopt;
+}
+
 void CrosswordDatabase::rollback()
 {
     QSqlQuery query(db_);
@@ -453,31 +623,42 @@ void CrosswordDatabase::rollback()
 
 Result<QStringList> CrosswordDatabase::clueQueryPlan()
 {
-    if (const Result<Done> state = ready(); !state.ok())
-        return Result<QStringList>::failure(state.error());
-    QSqlQuery query(db_);
-    query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + clueQuery);
-    query.addBindValue(1);
-    if (!query.exec())
-        return Result<QStringList>::failure(cannotRead(query.lastError()));
-    QStringList steps;
-    while (query.next())
-        steps << query.value(3).toString();
-    return Result<QStringList>::success(steps);
+    return run<QStringList>([&]() -> Result<QStringList> {
+        QSqlQuery query(db_);
+        if (!query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + shape_.clueQuery))
+            return Result<QStringList>::failure(cannotRead(query.lastError()));
+        query.addBindValue(1);
+        if (shape_.looseClueIds)
+            query.addBindValue(QStringLiteral("1"));
+        if (!query.exec())
+            return Result<QStringList>::failure(cannotRead(query.lastError()));
+        QStringList steps;
+        while (query.next())
+            steps << query.value(3).toString();
+        return Result<QStringList>::success(steps);
+    });
 }
 
-QString CrosswordDatabase::cannotRead(const QSqlError& error) const
+QString CrosswordDatabase::reason(const QSqlError& error)
+{
+    // A damaged page is met only where it is read; later saves must know of it too.
+    if (engineCode(error) == corrupt)
+        damaged_ = FileIdentity::of(path_);
+    return reasonFor(error);
+}
+
+QString CrosswordDatabase::cannotRead(const QSqlError& error)
 {
     return QStringLiteral("The crossword database \"%1\" cannot be read: %2.")
-        .arg(path_, reasonFor(error));
+        .arg(path_, reason(error));
 }
 
-QString CrosswordDatabase::notStored(const QSqlError& error) const
+QString CrosswordDatabase::notStored(const QSqlError& error)
 {
-    return notStored(reasonFor(error));
+    return notStored(reason(error));
 }
 
-QString CrosswordDatabase::notStored(const QString& reason) const
+QString CrosswordDatabase::notStored(const QString& reason)
 {
     return QStringLiteral(
                "The crossword was not saved in \"%1\": %2. Nothing of this save "

@@ -62,9 +62,17 @@ Result<Done> CrosswordName::prepare(Purpose purpose)
     chosen_.reset();
     xwordname->clear();
     xwordname->setEditText(QString());
-    const Result<QStringList> names = database_.names();
+    QStringList unnamed;
+    const Result<QStringList> names = database_.names(&unnamed);
     if (!names.ok())
         return Result<Done>::failure(names.error());
+    // A crossword is opened by its name: one without cannot be picked, so it is said why.
+    if (purpose == Purpose::Open && !unnamed.isEmpty()) {
+        ui_.message(QStringLiteral("Crosswords without a name cannot be opened and are left "
+                                   "out of the list: CrossID %1 in \"%2\".")
+                        .arg(unnamed.join(QStringLiteral(", ")), database_.path()),
+                    windowTitle());
+    }
     // Stored order, duplicates and all: the list shows the table as it stands.
     xwordname->addItems(names.value());
     xwordname->setEditText(QString());

@@ -79,11 +79,8 @@ Result<Done> loadCrossword(PuzzleState& loaded, const StoredCrossword& crossword
         return Result<Done>::failure(QStringLiteral("The crossword \"%1\" cannot be opened: %2.")
                                          .arg(crossword.name, reason));
     };
-    if (crossword.crossId < 1 || crossword.crossId > CrosswordDatabase::largestCrossId) {
-        return refuse(QStringLiteral("its CrossID %1 is past %2")
-                          .arg(crossword.crossId)
-                          .arg(CrosswordDatabase::largestCrossId));
-    }
+    if (const auto fault = CrosswordDatabase::crossIdFault(crossword.crossId))
+        return refuse(QStringLiteral("its ") + *fault);
     const auto gridSizeOk = [](qint64 size) { return size >= 1 && size <= Capacity::maxGridSize; };
     if (!gridSizeOk(crossword.gridX) || !gridSizeOk(crossword.gridY)) {
         return refuse(QStringLiteral("its grid of %1 x %2 cells is not between 1 x 1 and "

@@ -2,6 +2,7 @@
 #include "model/PuzzleState.h"
 #include "support/TestRegistry.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -38,6 +39,10 @@ private Q_SLOTS:
         QVERIFY(f.child<QPushButton>("update")->isDefault());
         QVERIFY(!f.child<QPushButton>("Cancel")->isDefault());
         QCOMPARE(f.child<QComboBox>("direction")->currentText(), QStringLiteral("Across"));
+        // A pasted clue is kept whole, however long: stored texts have no limit.
+        QApplication::clipboard()->setText(QString(40000, u'x'));
+        QTest::keySequence(f.child("clue"), QKeySequence::Paste);
+        QCOMPARE(f.child<QLineEdit>("clue")->text().size(), 40000);
         // The captions must fit the fixed places the form gives them.
         for (const QWidget* control : f.form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             QVERIFY2(control->sizeHint().width() <= control->width(),

@@ -313,6 +313,24 @@ private Q_SLOTS:
                  "font 5 plain;text 10,44 ' 1';font 16 bold");
     }
 
+    // Numbers are 16 bits: at 32767 only a clue sharing an earlier start may be placed,
+    // and the refusal comes before anything is typed.
+    void refusesANumberPast32767()
+    {
+        Board board;
+        board.place(sunAcross);
+        board.state.clueNumber = 32767;  // as opened from a file that came that far
+        const auto before = snapshot(board);
+        placeClue(board.state, board.surface, board.ui, board.form, Qt::LeftButton,
+                  board.centre({5, 5}));
+        QCOMPARE(board.ui.messages().size(), 1);
+        QVERIFY(board.ui.messages()[0].contains("clue number 32767"));
+        QCOMPARE(board.ui.modalDialogs.size(), 1);
+        QVERIFY(snapshot(board) == before);
+        board.place({{2, 3}, "Day star", "sun", false});
+        QCOMPARE(board.state.clueTable[1].number, 1);
+    }
+
     void refusesTheSeventyFirstClue()
     {
         Board board;

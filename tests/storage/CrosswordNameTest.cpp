@@ -114,6 +114,20 @@ private Q_SLOTS:
         QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta"}));
     }
 
+    // A row without a name cannot be asked for by name: it is left out, and said so.
+    void leavesOutACrosswordWithoutAName()
+    {
+        Desk desk;
+        QCOMPARE(sqlite3(desk.path, untypedTables + "INSERT INTO CrosswordID VALUES "
+                                                    "(7, NULL, 5, 5), (8, 'Named', 5, 5);"),
+                 QString());
+        QVERIFY(desk.dialog.prepare(Purpose::Open).ok());
+        QCOMPARE(listed(desk.dialog), QStringList{"Named"});
+        QCOMPARE(desk.ui.messages().size(), 1);
+        QVERIFY(desk.ui.messages()[0].contains("without a name cannot be opened"));
+        QVERIFY(desk.ui.messages()[0].contains("CrossID 7 "));
+    }
+
     void readsTheListAfreshAtEachShowing()
     {
         NameDesk desk;

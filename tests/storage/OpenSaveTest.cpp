@@ -13,6 +13,7 @@ const ClueEntry star{"Night light", "STAR", 2, 3, 1, false};
 const ClueEntry up{"Not down", "UP", 3, 3, 2, false};
 const ClueEntry nap{"Short sleep", "NAP", 4, 3, 3, false};
 const ClueEntry tea{"Brew", "TEA", 0, 0, 4, true};
+const ClueEntry tap{"Water source", "TAP", 2, 0, 2, false};
 
 PuzzleState sample()
 {
@@ -215,6 +216,86 @@ private Q_SLOTS:
             const int number = darkPixels(QRect(box.topLeft() + QPoint(1, 1), QSize(14, 9)));
             QCOMPARE(number > 0, cell.y() == 3 && cell.x() < 4);
         }
+    }
+
+    // Files made by other programs with the same tables and fields, each holding "Theirs"
+    // as CrossID 4: it opens, takes a clue, and a new crossword is stored and opens too.
+    void opensAndSavesFilesOtherProgramsMake_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("meanwhile");  // another program, while "Ours" is named
+        const QString theirs =
+            "INSERT INTO CrosswordID (CrossID, Name, GridX, GridY) VALUES (4, 'Theirs', 5, 5);"
+            "INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer) "
+            "VALUES (4, 1, 1, 'Small worker', 0, 0, 'ANT'), (4, 1, 0, 'Big primate', 0, 0, "
+            "'APE');";
+        const QString imported =
+            ".import --csv %1 \"|printf 'CrossID,Name,GridX,GridY\\n4,Theirs,5,5\\n'\" "
+            "CrosswordID\n.import --csv %1 \"|printf 'CrossID,CluePos,Across,Clue,CluePosX,"
+            "CluePosY,Answer\\n4,1,1,Small worker,0,0,ANT\\n4,1,0,Big primate,0,0,APE\\n'\" "
+            "Clues\n";
+        const QString clueFields =
+            "CrossID INTEGER, CluePos INTEGER, Across INTEGER, Clue "
+            "TEXT, CluePosX INTEGER, CluePosY INTEGER, Answer TEXT";
+        const auto row = [&](const char* name, const QString& script, const char* meanwhile = "") {
+            QTest::newRow(name) << script << QString(meanwhile);
+        };
+        row("numbers as reals, CrossID not numbered by the file",
+            "CREATE TABLE CrosswordID (CrossID REAL PRIMARY KEY, Name TEXT, GridX REAL, GridY "
+            "REAL); CREATE TABLE Clues (CrossID REAL, CluePos REAL, Across REAL, Clue TEXT, "
+            "CluePosX REAL, CluePosY REAL, Answer TEXT);" +
+                theirs);
+        row("numbers as text, in tables made by .import", imported.arg(""));
+        row("untyped fields filled by .import", untypedTables + "\n" + imported.arg("--skip 1"));
+        row("CrossID without a type", untypedTables + theirs);
+        row("CrossID a LONG PRIMARY KEY",
+            "CREATE TABLE CrosswordID (CrossID LONG PRIMARY KEY, Name TEXT, GridX INTEGER, "
+            "GridY INTEGER); CREATE TABLE Clues (" +
+                clueFields + ");" + theirs);
+        row("names in lower case",
+            "CREATE TABLE crosswordid (crossid INTEGER PRIMARY KEY, name TEXT, gridx INTEGER, "
+            "gridy INTEGER); CREATE TABLE clues (" +
+                clueFields.toLower() + ");" + theirs);
+        row("Clues without a rowid",
+            "CREATE TABLE CrosswordID (CrossID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT, "
+            "GridX INTEGER, GridY INTEGER); CREATE TABLE Clues (" +
+                clueFields + ", PRIMARY KEY (CrossID, CluePos, Across)) WITHOUT ROWID;" + theirs);
+        row("names not unique, and another program stores the same name meanwhile",
+            "CREATE TABLE CrosswordID (CrossID INTEGER PRIMARY KEY, Name TEXT, GridX INTEGER, "
+            "GridY INTEGER); CREATE TABLE Clues (" +
+                clueFields + ");" + theirs,
+            "INSERT INTO CrosswordID (Name, GridX, GridY) VALUES ('Ours', 9, 9)");
+    }
+    void opensAndSavesFilesOtherProgramsMake()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, meanwhile);
+        Desk desk;
+        QCOMPARE(sqlite3(desk.path, script), QString());
+        desk.openNamed("Theirs");
+        QCOMPARE(desk.state.clueCount, 2);
+        addClue(desk.state, tap);
+        desk.save();
+        desk.state = crossword(5, 5, {tea});
+        desk.ui.dialogActions << [&](QDialog& shown) {
+            if (!meanwhile.isEmpty())
+                QCOMPARE(Peer(desk.path).rows(meanwhile), QStringList());
+            confirmName(shown, "Ours");
+        };
+        desk.save();
+        // The clue went under the row this save added, whatever else bears its name.
+        QCOMPARE(Peer(desk.path).rows("SELECT w.GridX + 0, c.Answer FROM Clues c JOIN "
+                                      "CrosswordID w ON w.CrossID = c.CrossID "
+                                      "WHERE w.Name = 'Ours'"),
+                 QStringList{"5|TEA"});
+        desk.openNamed("Theirs");
+        QCOMPARE(desk.state.clueCount, 3);
+        QCOMPARE(desk.state.clueTable[2], tap);
+        if (meanwhile.isEmpty()) {
+            desk.openNamed("Ours");
+            QCOMPARE(desk.state.clueTable[0], tea);
+        }
+        QCOMPARE(desk.ui.messages(), QStringList());
     }
 
     void loadingACrosswordUsesTheIndex()

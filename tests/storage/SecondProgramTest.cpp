@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <cstdio>
+
 #include <unistd.h>
 
 using namespace StorageTestKit;
@@ -21,6 +23,32 @@ const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile:
                                     QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
 const QFile::Permissions everyoneWrites =
     readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+
+// A folder `puzzles` and the helper, where a user other than root may use them: as root,
+// the helper runs as nobody, to whom file permissions apply.
+struct OtherUser {
+    QTemporaryDir top;
+    QString folder = top.filePath("puzzles");
+    QStringList command;
+
+    bool set()
+    {
+        if (geteuid() == 0) {
+            const QString runuser = QStandardPaths::findExecutable("runuser");
+            if (runuser.isEmpty())
+                return false;
+            command = {runuser, "-u", "nobody", "--"};
+        }
+        QFile::setPermissions(top.path(), readOnly | QFile::WriteOwner);
+        command << top.filePath("storage_helper");
+        return QDir().mkdir(folder) && QFile::copy(helperPath, command.last()) &&
+               QFile::setPermissions(command.last(), readOnly);
+    }
+    void start(QProcess& program, const QStringList& arguments) const
+    {
+        program.start(command.first(), command.mid(1) + arguments);
+    }
+};
 
 }  // namespace
 
@@ -89,22 +117,10 @@ private Q_SLOTS:
         QFETCH(bool, fileReadOnly);
         QFETCH(QString, reason);
         // Root writes whatever the permissions say; someone else has to try.
-        QStringList command;
-        if (geteuid() == 0) {
-            const QString runuser = QStandardPaths::findExecutable("runuser");
-            if (runuser.isEmpty())
-                QSKIP("running as root without runuser: no user to whom the file is read-only");
-            command = {runuser, "-u", "nobody", "--"};
-        }
-        QTemporaryDir top;
-        QFile::setPermissions(top.path(), readOnly | QFile::WriteOwner);
-        const QString folder = top.filePath("puzzles");
-        QVERIFY(QDir().mkdir(folder));
-        // The helper is copied where the other user may run it, whoever owns the build.
-        command << top.filePath("storage_helper");
-        QVERIFY(QFile::copy(helperPath, command.last()));
-        QFile::setPermissions(command.last(), readOnly);
-
+        OtherUser user;
+        if (!user.set())
+            QSKIP("running as root without runuser: no user to whom the file is read-only");
+        const QString& folder = user.folder;
         const QString path = folder + "/xword.mdb";
         if (fileExists) {
             QVERIFY(CrosswordDatabase(path).storeClues("Old", QSize(5, 5), {}).ok());
@@ -115,7 +131,7 @@ private Q_SLOTS:
         // What the helper printed, after its exit code.
         const auto run = [&](const QStringList& arguments) {
             QProcess program;
-            program.start(command.first(), command.mid(1) + arguments);
+            user.start(program, arguments);
             program.waitForFinished(20000);
             return QString::number(program.exitCode()) + ": " + program.readAllStandardOutput();
         };
@@ -129,6 +145,57 @@ private Q_SLOTS:
             QCOMPARE(fileBytes(path), before);
         }
         QFile::setPermissions(folder, everyoneWrites);
+    }
+
+    // The file changes while the program runs. Each step is a command to the program with
+    // what its answer holds (names: is), or a change made to the file meanwhile.
+    void followsTheFileAsItChanges_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("deleted, so created again as at start-up")
+            << QStringList{"store A|stored", "delete", "names|", "store B|stored", "names|B"};
+        QTest::newRow("replaced by another copy") << QStringList{
+            "store A|stored", "replace", "names|Other", "store B|stored", "names|Other,B"};
+        QTest::newRow("made read-only, then writable")
+            << (QStringList{"store A|stored", "read-only", "store B|the file is read-only"} +
+                QStringList{"writable", "store B|stored", "names|A,B"});
+    }
+    void followsTheFileAsItChanges()
+    {
+        QFETCH(QStringList, steps);
+        OtherUser user;
+        if (!user.set())
+            QSKIP("running as root without runuser: no user to whom the file is read-only");
+        QFile::setPermissions(user.folder, everyoneWrites);
+        const QString path = user.folder + "/xword.mdb";
+        QProcess program;
+        user.start(program, {"follow", path});
+        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        for (const QString& step : steps) {
+            const QString command = step.section('|', 0, 0);
+            if (command == "delete") {
+                QVERIFY(QFile::remove(path));
+            } else if (command == "replace") {
+                const QString copy = user.folder + "/copy.mdb";
+                QVERIFY(CrosswordDatabase(copy).storeClues("Other", QSize(5, 5), {}).ok());
+                QFile::setPermissions(copy, everyoneWrites);
+                QCOMPARE(::rename(qPrintable(copy), qPrintable(path)), 0);
+            } else if (command == "read-only" || command == "writable") {
+                QVERIFY(QFile::setPermissions(path,
+                                              command == "writable" ? everyoneWrites : readOnly));
+            } else {
+                program.write((command + "\n").toUtf8());
+                while (!program.canReadLine())
+                    QVERIFY2(program.waitForReadyRead(10000), qPrintable(step));
+                const QString answer = QString(program.readLine()).chopped(1);
+                if (command == "names")
+                    QCOMPARE(answer, step.section('|', 1));
+                else
+                    QVERIFY2(answer.contains(step.section('|', 1)), qPrintable(answer));
+            }
+        }
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished(10000));
     }
 };
 

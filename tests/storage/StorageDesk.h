@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -73,6 +74,26 @@ inline void willName(ScriptedUi& ui, const QString& name)
 {
     ui.dialogActions << [name](QDialog& shown) { confirmName(shown, name); };
 }
+
+// Makes or changes a file as another program would, with the sqlite3 command line tool
+// (a test package). "" when it went through, else what went wrong.
+inline QString sqlite3(const QString& path, const QString& script)
+{
+    QProcess tool;
+    tool.start("sqlite3", {"-bail", path});
+    if (!tool.waitForStarted())
+        return "the sqlite3 tool cannot be run: " + tool.errorString();
+    tool.write(script.toUtf8());
+    tool.closeWriteChannel();
+    tool.waitForFinished(20000);
+    return tool.exitCode() == 0 ? QString(tool.readAllStandardError())
+                                : "sqlite3 failed: " + tool.readAllStandardError();
+}
+
+// The two tables as another program may declare them: no types, no index.
+const QString untypedTables =
+    "CREATE TABLE CrosswordID (CrossID PRIMARY KEY, Name, GridX, GridY);"
+    "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer);";
 
 // Its own connection, as another program on the same file would have.
 class Peer {

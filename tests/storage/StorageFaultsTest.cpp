@@ -2,6 +2,7 @@
 #include "support/TestRegistry.h"
 
 #include <QTest>
+#include <QtEndian>
 
 using namespace StorageTestKit;
 
@@ -113,6 +114,10 @@ private Q_SLOTS:
             << QStringList{"UPDATE Clues SET CrossID = 40000 WHERE CrossID = " + bad,
                            "UPDATE CrosswordID SET CrossID = 40000 WHERE Name = 'Bad'"}
             << "CrossID 40000";
+        QTest::newRow("a CrossID of 0")
+            << QStringList{"UPDATE Clues SET CrossID = 0 WHERE CrossID = " + bad,
+                           "UPDATE CrosswordID SET CrossID = 0 WHERE Name = 'Bad'"}
+            << "CrossID 0 is below 1";
     }
     void refusesAStoredCrosswordTheEditorCouldNotHaveMade()
     {
@@ -126,6 +131,40 @@ private Q_SLOTS:
         desk.openNamed("Bad");
         QCOMPARE(desk.unchanged(reason), QString());
         QVERIFY(desk.ui.messages()[0].contains("\"Bad\""));
+    }
+
+    // A damaged page among the clue rows of "Bad": opening it says so, and a save into
+    // the file then says so too, rather than write where the damage may spread.
+    void aFileFoundDamagedTakesNoSave()
+    {
+        Desk desk;
+        PuzzleState bad = crossword(5, 5, {});
+        for (const qint16 row : {0, 1, 2})  // a page each
+            addClue(bad, ClueEntry{QString(3000, u'a'), "ANT", 0, row, qint16(row + 1), true});
+        desk.saveAs(bad, "Bad");
+        showExtendedCrossword(desk);
+        const QStringList page = Peer(desk.path).rows(
+            "SELECT pageno, (SELECT page_size FROM pragma_page_size) FROM dbstat "
+            "WHERE name = 'Clues' AND pagetype = 'leaf' ORDER BY path LIMIT 1");
+        QFile file(desk.path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((page.value(0).section('|', 0, 0).toLongLong() - 1) *
+                          page.value(0).section('|', 1).toLongLong()));
+        QCOMPARE(file.write(QByteArray(64, '\xff')), 64);
+        // The change counter moves as any writer's does, so no connection trusts its cache.
+        QVERIFY(file.seek(24));
+        const quint32 counter = qToBigEndian(qFromBigEndian<quint32>(file.read(4).data()) + 1);
+        QVERIFY(file.seek(24));
+        QCOMPARE(file.write(reinterpret_cast<const char*>(&counter), 4), 4);
+        file.close();
+        const QByteArray bytes = fileBytes(desk.path);
+
+        desk.openNamed("Bad");
+        QCOMPARE(desk.unchanged("the file is damaged"), QString());
+        desk.remember();
+        desk.save();  // TAP, into a page that is sound
+        QCOMPARE(desk.unchanged("the file is damaged"), QString());
+        QCOMPARE(fileBytes(desk.path), bytes);
     }
 
     // Another program changes the file while the name dialog is open; the save then

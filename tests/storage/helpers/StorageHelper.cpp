@@ -4,6 +4,8 @@
 //   storage_helper loop  DB        saves batches of clues until killed
 //   storage_helper store DB NAME   stores one new crossword; prints why not
 //   storage_helper names DB        prints the stored names, one a line
+//   storage_helper follow DB       answers "store NAME" and "names" read from its input,
+//                                  one line each, until its input ends
 
 #include "model/ClueEntry.h"
 #include "storage/CrosswordDatabase.h"
@@ -13,6 +15,8 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,6 +62,24 @@ int loop(CrosswordDatabase& db)
     }
 }
 
+// One connection kept for the whole run, as the program keeps it, while the test changes
+// the file between commands.
+int follow(CrosswordDatabase& db)
+{
+    for (std::string line; std::getline(std::cin, line);) {
+        const QString command = QString::fromStdString(line);
+        if (command.startsWith(QLatin1String("store "))) {
+            const auto stored =
+                db.storeClues(command.mid(6), QSize(5, 5), batch(QStringLiteral("one"), 3));
+            say(stored.ok() ? QStringLiteral("stored") : stored.error(), 0);
+        } else {
+            const auto names = db.names();
+            say(names.ok() ? names.value().join(QLatin1Char(',')) : names.error(), 0);
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -74,6 +96,8 @@ int main(int argc, char* argv[])
             db.storeClues(args.at(3), QSize(5, 5), batch(QStringLiteral("one"), 3));
         return stored.ok() ? say(QStringLiteral("stored"), 0) : say(stored.error(), 1);
     }
+    if (args.at(1) == QLatin1String("follow"))
+        return follow(db);
     if (args.at(1) == QLatin1String("names")) {
         const auto names = db.names();
         return names.ok() ? say(names.value().join(QLatin1Char('\n')), 0) : say(names.error(), 1);
