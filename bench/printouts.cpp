@@ -128,7 +128,7 @@ int main(int argc, char* argv[])
         measure("  clue list", folder.filePath(prefix + "clues.pdf"), runs,
                 [&](PrintDevice& device, Ui& ui) {
                     ClueTable sorted{};
-                    const int count = ClueListing::sortClues(state, sorted);
+                    const int count = sortClues(state, sorted);
                     printClueListing(ClueListing::listingText(sorted, count), device, ui);
                 });
     }

@@ -56,6 +56,16 @@ QString QtUi::choosePdfFile(const QString& proposedName)
         proposedName, QObject::tr("PDF documents (*.pdf)"));
 }
 
+SaveFileChoice QtUi::chooseSaveFile(const QString& caption, const QString& proposedName,
+                                   const QStringList& filters)
+{
+    SaveFileChoice choice;
+    choice.filter = filters.value(0);
+    choice.path = QFileDialog::getSaveFileName(dialogParent(window_), caption, proposedName,
+                                               filters.join(QStringLiteral(";;")), &choice.filter);
+    return choice;
+}
+
 void QtUi::showModal(QDialog& dialog)
 {
     dialog.exec();
