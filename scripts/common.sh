@@ -8,10 +8,12 @@ QUILLGRID_BUILD_PACKAGES=(
 )
 
 # Only the test suite needs these: the desktop validators; a real CUPS queue that writes
-# PDF for the print test, and poppler-utils to read its pages back.
+# PDF for the print test, and poppler-utils to read its pages back; node for the reader
+# that the export tests read their files back with (test.sh adds npm where it is missing).
 QUILLGRID_TEST_PACKAGES=(
     desktop-file-utils appstream file
     cups printer-driver-cups-pdf poppler-utils
+    nodejs
 )
 
 as_root() {

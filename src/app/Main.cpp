@@ -97,9 +97,8 @@ void Main::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep1"));
     mnuSaveCrossword_ = addCommand(mnuFile, "mnuSaveCrossword", tr("&Save Crossword"),
                                    QKeySequence(Qt::Key_F2), &Main::mnuSaveCrossword_Click);
-    mnuExportCrossword_ =
-        addCommand(mnuFile, "mnuExportCrossword", tr("&Export Crossword..."),
-                   QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
+    mnuExportCrossword_ = addCommand(mnuFile, "mnuExportCrossword", tr("&Export Crossword..."),
+                                     QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep2"));
     addCommand(mnuFile, "mnuExit", tr("E&xit"), QKeySequence(tr("Ctrl+X")), &Main::mnuExit_Click);
 

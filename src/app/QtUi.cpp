@@ -57,7 +57,7 @@ QString QtUi::choosePdfFile(const QString& proposedName)
 }
 
 SaveFileChoice QtUi::chooseSaveFile(const QString& caption, const QString& proposedName,
-                                   const QStringList& filters)
+                                    const QStringList& filters)
 {
     SaveFileChoice choice;
     choice.filter = filters.value(0);

@@ -13,7 +13,9 @@ QString direction(bool across)
 
 QString clueName(const ClueEntry& clue)
 {
-    return QStringLiteral("%1 %2 (\"%3\")").arg(clue.number).arg(direction(clue.across), clue.clue);
+    return QStringLiteral("%1 %2 (\"%3\")")
+        .arg(clue.number)
+        .arg(direction(clue.across), clue.clue);
 }
 
 QString commonRefusal(const PuzzleState& state)
@@ -28,8 +30,9 @@ QString commonRefusal(const PuzzleState& state)
             if (earlier.x == clue.x && earlier.y == clue.y && earlier.across == clue.across) {
                 // One pass over every piece, so that a "%" in a clue is never taken for a
                 // place holder.
-                return QStringLiteral("Clues %1 and %2 both start in row %3, column %4; a "
-                                      "crossword file holds one clue each way from a cell.")
+                return QStringLiteral(
+                           "Clues %1 and %2 both start in row %3, column %4; a "
+                           "crossword file holds one clue each way from a cell.")
                     .arg(clueName(earlier), clueName(clue), QString::number(clue.y + 1),
                          QString::number(clue.x + 1));
             }

@@ -10,7 +10,8 @@
 // The clues in use, in the order they were added.
 inline std::span<const ClueEntry> placedClues(const PuzzleState& state)
 {
-    return {state.clueTable.data(), size_t(std::clamp<int>(state.clueCount, 0, Capacity::maxClues))};
+    return {state.clueTable.data(),
+            size_t(std::clamp<int>(state.clueCount, 0, Capacity::maxClues))};
 }
 
 // How a refusal names a clue: its number as the screen shows it, its direction and text,

@@ -22,8 +22,8 @@ QJsonValue ipuzClue(const PuzzleState& state, const ClueEntry& clue)
     QJsonArray cells;
     for (int k = 0; k < clue.answer.size(); ++k) {
         // ipuz counts columns and rows from 1.
-        cells.append(QJsonArray{clue.x + 1 + (clue.across ? k : 0),
-                                clue.y + 1 + (clue.across ? 0 : k)});
+        cells.append(
+            QJsonArray{clue.x + 1 + (clue.across ? k : 0), clue.y + 1 + (clue.across ? 0 : k)});
     }
     return QJsonObject{{QStringLiteral("number"), number},
                        {QStringLiteral("clue"), clue.clue},

@@ -34,8 +34,9 @@ std::optional<QString> firstNonLatin1(const QString& text)
 
 QString latin1Refusal(const QString& what, const QString& character)
 {
-    return QStringLiteral("%1 has the character %2, which a .puz file cannot hold: it holds "
-                          "Latin-1 (ISO-8859-1) text only.")
+    return QStringLiteral(
+               "%1 has the character %2, which a .puz file cannot hold: it holds "
+               "Latin-1 (ISO-8859-1) text only.")
         .arg(what, character);
 }
 
@@ -63,8 +64,9 @@ QString unmatchedRun(const PuzzleState& state, const EntryRun& run)
 {
     const QString letters = lettersFrom(state, run.column, run.row, run.across, run.length);
     const int first = (run.across ? run.column : run.row) + 1;
-    return QStringLiteral("%1 %2, %3 %4 to %5 read %6, which is not one %7 clue's answer; a "
-                          ".puz file needs exactly one clue for each run of white cells.")
+    return QStringLiteral(
+               "%1 %2, %3 %4 to %5 read %6, which is not one %7 clue's answer; a "
+               ".puz file needs exactly one clue for each run of white cells.")
         .arg(run.across ? QStringLiteral("Row") : QStringLiteral("Column"),
              QString::number((run.across ? run.row : run.column) + 1),
              run.across ? QStringLiteral("columns") : QStringLiteral("rows"),
@@ -84,8 +86,9 @@ QString puzRefusal(const PuzzleState& state, const QString& title,
     const std::span<const ClueEntry> clues = placedClues(state);
     for (const ClueEntry& clue : clues) {
         if (clue.answer.size() < 2) {
-            return QStringLiteral("Clue %1 has a one-letter answer, which a .puz file cannot "
-                                  "hold: its readers give clues to runs of two or more cells.")
+            return QStringLiteral(
+                       "Clue %1 has a one-letter answer, which a .puz file cannot "
+                       "hold: its readers give clues to runs of two or more cells.")
                 .arg(clueName(clue));
         }
         if (const auto character = firstNonLatin1(clue.clue))
@@ -100,8 +103,9 @@ QString puzRefusal(const PuzzleState& state, const QString& title,
     }
     for (const ClueEntry& clue : clues) {
         if (!isRun(runs, clue)) {
-            return QStringLiteral("Clue %1 is only part of a run of white cells, and a .puz "
-                                  "file gives every clue a whole run.")
+            return QStringLiteral(
+                       "Clue %1 is only part of a run of white cells, and a .puz "
+                       "file gives every clue a whole run.")
                 .arg(clueName(clue));
         }
     }

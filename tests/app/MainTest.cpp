@@ -135,7 +135,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QKeySequence>("keys");
         QTest::newRow("Save, F2") << "mnuSaveCrossword" << QKeySequence(Qt::Key_F2);
-        QTest::newRow("Export, Ctrl+E") << "mnuExportCrossword" << QKeySequence(Qt::CTRL | Qt::Key_E);
+        QTest::newRow("Export, Ctrl+E")
+            << "mnuExportCrossword" << QKeySequence(Qt::CTRL | Qt::Key_E);
         QTest::newRow("View Clues, Ctrl+V") << "mnuViewClues" << QKeySequence(Qt::CTRL | Qt::Key_V);
         QTest::newRow("Print Grid, Ctrl+G") << "mnuPrintGrid" << QKeySequence(Qt::CTRL | Qt::Key_G);
         QTest::newRow("Print Solution, Ctrl+U")

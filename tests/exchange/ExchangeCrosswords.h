@@ -19,8 +19,13 @@ inline void addClue(PuzzleState& state, int x, int y, int length, bool across)
 {
     ClueEntry& entry = state.clueTable[state.clueCount];
     entry = {QStringLiteral("Clue %1, which is long enough to fill a good part of its printed "
-                            "line").arg(state.clueCount + 1),
-             {}, qint16(x), qint16(y), 0, across};
+                            "line")
+                 .arg(state.clueCount + 1),
+             {},
+             qint16(x),
+             qint16(y),
+             0,
+             across};
     for (int k = 0; k < length; ++k)
         entry.answer += state.gridLetters[across ? x + k : x][across ? y : y + k];
     // Numbered as the placement numbers: a clue sharing a start cell shares its number.

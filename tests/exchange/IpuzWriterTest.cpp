@@ -22,13 +22,15 @@ private Q_SLOTS:
 
         QTest::newRow("no clues") << TestCrosswords::empty(3, 3) << "T"
                                   << "The crossword has no clues yet, so there is nothing to "
-                                     "export." << 0;
+                                     "export."
+                                  << 0;
         PuzzleState twice = TestCrosswords::sample();
         place(twice, "Feline", "CAT", 0, 0, 1, true);
         QTest::newRow("two across clues from one cell")
             << twice << "T"
             << "Clues 1 across (\"Pet\") and 1 across (\"Feline\") both start in row 1, column 1; "
-               "a crossword file holds one clue each way from a cell." << 0;
+               "a crossword file holds one clue each way from a cell."
+            << 0;
         PuzzleState changed = TestCrosswords::sample();
         changed.gridLetters[2][0] = "X";
         QTest::newRow("grid no longer reads an answer")
@@ -45,8 +47,10 @@ private Q_SLOTS:
         PuzzleState part = TestCrosswords::empty(4, 2);
         place(part, "Pet", "CAT", 0, 0, 1, true);
         place(part, "Pronoun", "US", 3, 0, 2, false);
-        QTest::newRow("answer shorter than its run") << part << "T" << "" << 1;
-        QTest::newRow("30 x 30, 70 clues") << ExchangeCrosswords::full() << "Full" << "" << 0;
+        QTest::newRow("answer shorter than its run") << part << "T"
+                                                     << "" << 1;
+        QTest::newRow("30 x 30, 70 clues") << ExchangeCrosswords::full() << "Full"
+                                           << "" << 0;
     }
     void readsBackAsHeld()
     {

@@ -18,8 +18,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QByteArray>("fileHex");  // the whole file, where worked out by hand
 
-        const QString runs =
-            "; a .puz file needs exactly one clue for each run of white cells.";
+        const QString runs = "; a .puz file needs exactly one clue for each run of white cells.";
         PuzzleState unclued = TestCrosswords::sample();
         unclued.clueCount = 3;  // OWL stays in the grid without its clue
         QTest::newRow("run that is no clue's answer")
@@ -51,13 +50,15 @@ private Q_SLOTS:
         euro.clueTable[1].clue = QString::fromUtf8("Costs 5 €");
         QTest::newRow("clue outside Latin-1")
             << euro << "T"
-            << QString::fromUtf8("Clue 1 down (\"Costs 5 €\") has the character €, which a .puz "
-                                 "file cannot hold: it holds Latin-1 (ISO-8859-1) text only.")
+            << QString::fromUtf8(
+                   "Clue 1 down (\"Costs 5 €\") has the character €, which a .puz "
+                   "file cannot hold: it holds Latin-1 (ISO-8859-1) text only.")
             << QByteArray();
         QTest::newRow("title outside Latin-1")
             << TestCrosswords::sample() << QString::fromUtf8("Ωmega")
-            << QString::fromUtf8("The title \"Ωmega\" has the character Ω, which a .puz file "
-                                 "cannot hold: it holds Latin-1 (ISO-8859-1) text only.")
+            << QString::fromUtf8(
+                   "The title \"Ωmega\" has the character Ω, which a .puz file "
+                   "cannot hold: it holds Latin-1 (ISO-8859-1) text only.")
             << QByteArray();
 
         // The entries of the 5 x 3 sample in another order: the file numbers them as the
@@ -69,8 +70,8 @@ private Q_SLOTS:
         place(reordered, "Dairy animal", "COW", 0, 0, 3, false);
         QTest::newRow("Latin-1 texts, entries out of grid order")
             << reordered << QString::fromUtf8("Café") << "" << QByteArray();
-        QTest::newRow("30 x 30, 70 clues") << ExchangeCrosswords::full() << "Full" << ""
-                                           << QByteArray();
+        QTest::newRow("30 x 30, 70 clues") << ExchangeCrosswords::full() << "Full"
+                                           << "" << QByteArray();
 
         // 2 x 1, HI, one clue "Hi", title "T". Each step of a checksum rotates the sum
         // right by one bit and adds the byte; the sums after each byte:
@@ -81,12 +82,14 @@ private Q_SLOTS:
         //   masked, low: I^00 C^6D H^43 E^97; high: A^30 T^00 E^80 D^80
         PuzzleState tiny = TestCrosswords::empty(2, 1);
         place(tiny, "Hi", "HI", 0, 0, 1, true);
-        QTest::newRow("checksums of a 2 x 1 grid")
-            << tiny << "T" << ""
-            << QByteArray("cd6c" "4143524f535326444f574e00" "0030" "492e0bd2" "7154c5c4"
-                          "312e3300" "0000" "0000" "000000000000000000000000"
-                          "02" "01" "0100" "0100" "0000"
-                          "4849" "2d2d" "5400" "00" "00" "486900" "00");
+        const QByteArray tinyFile =
+            "cd6c4143524f535326444f574e000030492e0bd27154c5c4312e3300"  // sums, magic, 1.3
+            "00000000000000000000000000000000"                          // reserved
+            "0201010001000000"   // width, height, one clue, ordinary, not scrambled
+            "48492d2d"           // solution, player
+            "5400000048690000";  // title, author, copyright, the clue, notes
+        QTest::newRow("checksums of a 2 x 1 grid") << tiny << "T"
+                                                   << "" << tinyFile;
     }
     void readsBackAsHeld()
     {

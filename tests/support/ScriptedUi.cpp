@@ -47,7 +47,7 @@ QString ScriptedUi::choosePdfFile(const QString&)
 }
 
 SaveFileChoice ScriptedUi::chooseSaveFile(const QString&, const QString& proposedName,
-                                         const QStringList&)
+                                          const QStringList&)
 {
     proposedSaveName = proposedName;
     return saveFileReply;
