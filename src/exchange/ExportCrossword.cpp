@@ -16,7 +16,7 @@ const QString ipuzFilter = QStringLiteral(".ipuz crossword (*.ipuz)");
 const QString puzFilter = QStringLiteral(".puz crossword (*.puz)");
 
 // The title without what a file name cannot hold or would hide, "Crossword" when that
-// leaves nothing.
+// leaves nothing. It has no ending: the type chosen in the dialog gives it one.
 QString proposedFileName(const QString& title)
 {
     QString name;
@@ -28,7 +28,7 @@ QString proposedFileName(const QString& title)
     name = name.simplified();
     while (name.startsWith(u'.'))
         name.remove(0, 1);
-    return (name.isEmpty() ? QStringLiteral("Crossword") : name) + QStringLiteral(".ipuz");
+    return name.isEmpty() ? QStringLiteral("Crossword") : name;
 }
 
 }  // namespace

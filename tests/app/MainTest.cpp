@@ -219,7 +219,7 @@ private Q_SLOTS:
 
         // The filter decides where no extension is typed.
         exportTo(folder.filePath("mine"), QStringLiteral(".puz crossword (*.puz)"));
-        QCOMPARE(app.ui.proposedSaveName, QStringLiteral("My Crossword.ipuz"));
+        QCOMPARE(app.ui.proposedSaveName, QStringLiteral("My Crossword"));
         QVERIFY(app.ui.messages().isEmpty());
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));

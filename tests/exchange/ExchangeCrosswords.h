@@ -7,7 +7,7 @@
 
 // The largest crossword there can be, and one that every crossword file can hold: a
 // 30 x 30 grid, white but for five blocks on the diagonal, whose 70 runs of white cells
-// are the 70 clues, each as long as a clue may be for its run.
+// are the answers of the 70 clues, every clue text a long one.
 namespace ExchangeCrosswords {
 
 inline bool isBlock(int column, int row)
