@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -40,24 +41,23 @@ QString latin1Refusal(const QString& what, const QString& character)
         .arg(what, character);
 }
 
+bool isAnswerOf(const ClueEntry& clue, const EntryRun& run)
+{
+    return clue.x == run.column && clue.y == run.row && clue.across == run.across &&
+           clue.answer.size() == run.length;
+}
+
 const ClueEntry* clueOfRun(std::span<const ClueEntry> clues, const EntryRun& run)
 {
-    for (const ClueEntry& clue : clues) {
-        if (clue.x == run.column && clue.y == run.row && clue.across == run.across &&
-            clue.answer.size() == run.length)
-            return &clue;
-    }
-    return nullptr;
+    const auto found = std::find_if(clues.begin(), clues.end(),
+                                    [&](const ClueEntry& clue) { return isAnswerOf(clue, run); });
+    return found == clues.end() ? nullptr : &*found;
 }
 
 bool isRun(const QList<EntryRun>& runs, const ClueEntry& clue)
 {
-    for (const EntryRun& run : runs) {
-        if (clue.x == run.column && clue.y == run.row && clue.across == run.across &&
-            clue.answer.size() == run.length)
-            return true;
-    }
-    return false;
+    return std::any_of(runs.begin(), runs.end(),
+                       [&](const EntryRun& run) { return isAnswerOf(clue, run); });
 }
 
 QString unmatchedRun(const PuzzleState& state, const EntryRun& run)
