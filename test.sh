@@ -8,6 +8,10 @@ source scripts/common.sh
 source scripts/test-cups.sh
 
 install_missing "${QUILLGRID_BUILD_PACKAGES[@]}" "${QUILLGRID_TEST_PACKAGES[@]}"
+# Some builds of nodejs bring their own npm, which Debian's npm package conflicts with.
+command -v npm >/dev/null || install_missing npm
+# The independent reader of exported crosswords, at the version its lock file pins.
+(cd tests/exchange/reader && npm ci --no-audit --no-fund --loglevel=error)
 
 export QT_QPA_PLATFORM=offscreen
 

@@ -9,11 +9,12 @@ QUILLGRID_BUILD_PACKAGES=(
 
 # Only the test suite needs these: the desktop validators; a real CUPS queue that writes
 # PDF for the print test, and poppler-utils to read its pages back; sqlite3 to make
-# database files the way other programs make them.
+# database files the way other programs make them; node for the reader that the export
+# tests read their files back with (test.sh adds npm where it is missing).
 QUILLGRID_TEST_PACKAGES=(
     desktop-file-utils appstream file
     cups printer-driver-cups-pdf poppler-utils
-    sqlite3
+    sqlite3 nodejs
 )
 
 as_root() {

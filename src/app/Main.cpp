@@ -6,6 +6,7 @@
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/NewCrossword.h"
+#include "exchange/ExportCrossword.h"
 #include "printing/ClueList.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
@@ -65,6 +66,7 @@ void Main::Form_Load()
     state_.clueNumber = 0;
     setPrintMenuEnabled(false);
     mnuSaveCrossword_->setEnabled(false);
+    mnuExportCrossword_->setEnabled(false);
     state_.crosswordTitle.clear();
     state_.savedClueCount = 0;
     databasePath_ = locateDatabase(ui_);
@@ -95,6 +97,8 @@ void Main::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep1"));
     mnuSaveCrossword_ = addCommand(mnuFile, "mnuSaveCrossword", tr("&Save Crossword"),
                                    QKeySequence(Qt::Key_F2), &Main::mnuSaveCrossword_Click);
+    mnuExportCrossword_ = addCommand(mnuFile, "mnuExportCrossword", tr("&Export Crossword..."),
+                                     QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep2"));
     addCommand(mnuFile, "mnuExit", tr("E&xit"), QKeySequence(tr("Ctrl+X")), &Main::mnuExit_Click);
 
@@ -131,6 +135,7 @@ void Main::enableCrosswordMenus()
 {
     setPrintMenuEnabled(true);
     mnuSaveCrossword_->setEnabled(true);
+    mnuExportCrossword_->setEnabled(true);
 }
 
 void Main::mnuNewCrossWord_Click()
@@ -146,6 +151,11 @@ void Main::mnuOpenCrossword_Click()
 void Main::mnuSaveCrossword_Click()
 {
     saveCrossword(state_, ui_, *database_, *nameDialog_);
+}
+
+void Main::mnuExportCrossword_Click()
+{
+    exportCrossword(state_, ui_);
 }
 
 void Main::mnuExit_Click()

@@ -39,6 +39,7 @@ public:
     void mnuNewCrossWord_Click();
     void mnuOpenCrossword_Click();
     void mnuSaveCrossword_Click();
+    void mnuExportCrossword_Click();
     void mnuExit_Click();
     void mnuViewClues_Click();
     void mnuPrintGrid_Click();
@@ -67,4 +68,5 @@ private:
     GridView* view_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;
+    QAction* mnuExportCrossword_ = nullptr;
 };

@@ -56,6 +56,26 @@ QString QtUi::choosePdfFile(const QString& proposedName)
         proposedName, QObject::tr("PDF documents (*.pdf)"));
 }
 
+SaveFileChoice QtUi::chooseSaveFile(const QString& caption, const QString& proposedName,
+                                    const QStringList& filters)
+{
+    QFileDialog dialog(dialogParent(window_), caption, QString(),
+                       filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an ending takes the chosen type's, before the dialog asks
+    // whether to replace a file: the one asked about is the one written.
+    const auto ending = [](const QString& filter) {
+        return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
+    };
+    dialog.setDefaultSuffix(ending(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& filter) { dialog.setDefaultSuffix(ending(filter)); });
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
 void QtUi::showModal(QDialog& dialog)
 {
     dialog.exec();

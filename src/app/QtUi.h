@@ -13,6 +13,8 @@ public:
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
+    SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
+                                  const QStringList& filters) override;
     void showModal(QDialog& dialog) override;
     void setCaption(const QString& caption) override;
     void enableCrosswordMenus() override;

@@ -40,7 +40,7 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
 
 void ClueList::Form_Activate()
 {
-    const int count = ClueListing::sortClues(state_, sortedClues);
+    const int count = sortClues(state_, sortedClues);
     listing_ = ClueListing::listingText(sortedClues, count);
     tbClues_->setPlainText(listing_);
 }

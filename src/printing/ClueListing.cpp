@@ -2,9 +2,6 @@
 
 #include "model/NumberText.h"
 
-#include <algorithm>
-#include <utility>
-
 namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
@@ -21,21 +18,6 @@ void appendClues(QString& text, const ClueTable& sortedClues, int count, bool ac
 }  // namespace
 
 namespace ClueListing {
-
-int sortClues(const PuzzleState& state, ClueTable& sortedClues)
-{
-    const int count = std::clamp(int(state.clueCount), 0, Capacity::clueSlots);
-    std::copy_n(state.clueTable.begin(), count, sortedClues.begin());
-    // An exchange sort, not a stable one: clues with equal numbers come out in the order
-    // this procedure leaves them, which is the order the list has always shown.
-    for (int i = 0; i + 1 < count; ++i) {
-        for (int j = i + 1; j < count; ++j) {
-            if (sortedClues[j].number < sortedClues[i].number)
-                std::swap(sortedClues[i], sortedClues[j]);
-        }
-    }
-    return count;
-}
 
 QString listingText(const ClueTable& sortedClues, int count)
 {

@@ -3,6 +3,7 @@
 #include "PrintDevice.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
+#include "seams/TitlePrompt.h"
 #include "seams/Ui.h"
 
 namespace {
@@ -99,8 +100,7 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells)
         device.setResolution(PrintLayout::gridDotsPerInch(gridCells, device.printableSize()));
 
     // Cancel gives an empty title, and the print-out goes on without one.
-    const QString title = ui.prompt(QStringLiteral("Enter Title for the Crossword:"),
-                                    PrintLayout::applicationTitle, QStringLiteral("Crossword"));
+    const QString title = askCrosswordTitle(ui);
 
     device.setFontName(PrintLayout::fontName);
     device.setUnit(PrintUnit::Millimetres);

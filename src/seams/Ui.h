@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
+
+// What a save dialog hands back: the path typed or picked ("" when cancelled) and the
+// file type filter in use then.
+struct SaveFileChoice {
+    QString path;
+    QString filter;
+};
 
 // Everything a command needs from the person at the screen. The real one shows Qt
 // widgets over the main window; tests answer from a script and record what was said.
@@ -19,6 +27,14 @@ public:
     virtual QString chooseDatabaseFile() = 0;
     // Where to write a print-out when no printer is installed; "" when cancelled.
     virtual QString choosePdfFile(const QString& proposedName) = 0;
+    // A save dialog offering `filters`, the first one chosen. Only the export asks it, so
+    // a Ui made for other commands answers as if cancelled.
+    virtual SaveFileChoice chooseSaveFile([[maybe_unused]] const QString& caption,
+                                          [[maybe_unused]] const QString& proposedName,
+                                          [[maybe_unused]] const QStringList& filters)
+    {
+        return {};
+    }
     // Runs `dialog` modally and returns when it is hidden or closed.
     virtual void showModal(QDialog& dialog) = 0;
 

@@ -20,6 +20,7 @@ private Q_SLOTS:
         QTest::newRow("File > New") << Qt::Key_F << Qt::Key_N << "mnuNewCrossWord";
         QTest::newRow("File > Open") << Qt::Key_F << Qt::Key_O << "mnuOpenCrossword";
         QTest::newRow("File > Save") << Qt::Key_F << Qt::Key_S << "mnuSaveCrossword";
+        QTest::newRow("File > Export") << Qt::Key_F << Qt::Key_E << "mnuExportCrossword";
         QTest::newRow("File > Exit") << Qt::Key_F << Qt::Key_X << "mnuExit";
         QTest::newRow("Print > View Clues") << Qt::Key_P << Qt::Key_V << "mnuViewClues";
         QTest::newRow("Print > Print Grid") << Qt::Key_P << Qt::Key_G << "mnuPrintGrid";

@@ -1,13 +1,16 @@
 #include "app/Main.h"
+#include "printing/TestCrosswords.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -112,6 +115,7 @@ private Q_SLOTS:
             "mnuOpenCrossword|&Open Crossword|Ctrl+O",
             "sep1|-|",
             "mnuSaveCrossword|&Save Crossword|F2",
+            "mnuExportCrossword|&Export Crossword...|Ctrl+E",
             "sep2|-|",
             "mnuExit|E&xit|Ctrl+X",
             "mnuPrint|&Print|",
@@ -131,6 +135,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QKeySequence>("keys");
         QTest::newRow("Save, F2") << "mnuSaveCrossword" << QKeySequence(Qt::Key_F2);
+        QTest::newRow("Export, Ctrl+E")
+            << "mnuExportCrossword" << QKeySequence(Qt::CTRL | Qt::Key_E);
         QTest::newRow("View Clues, Ctrl+V") << "mnuViewClues" << QKeySequence(Qt::CTRL | Qt::Key_V);
         QTest::newRow("Print Grid, Ctrl+G") << "mnuPrintGrid" << QKeySequence(Qt::CTRL | Qt::Key_G);
         QTest::newRow("Print Solution, Ctrl+U")
@@ -194,6 +200,49 @@ private Q_SLOTS:
         QTRY_COMPARE(view->width() > right, true);
         QCOMPARE(view->grab().toImage().pixelColor(corner), QColor(Qt::black));
         QCOMPARE(app.main->state().xGridSize, 10);
+    }
+
+    void exportWritesOrLeavesTheFileAsItWas()
+    {
+        Scripted app;
+        app.showActive();
+        app.ui.promptReplies = {QStringLiteral("5"), QStringLiteral("3")};
+        app.main->mnuNewCrossWord_Click();
+        app.main->state() = TestCrosswords::sample();
+        QTemporaryDir folder;
+        const QString path = folder.filePath("mine.puz");
+        const auto exportTo = [&](const QString& typed, const QString& filter) {
+            app.ui.promptReplies = {QStringLiteral("My/Crossword")};
+            app.ui.saveFileReply = {typed, filter};
+            app.action("mnuExportCrossword")->trigger();
+        };
+
+        // The filter decides where no extension is typed.
+        exportTo(folder.filePath("mine"), QStringLiteral(".puz crossword (*.puz)"));
+        QCOMPARE(app.ui.proposedSaveName, QStringLiteral("My Crossword"));
+        QVERIFY(app.ui.messages().isEmpty());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray before = written.readAll();
+        written.close();
+        QCOMPARE(before.mid(2, 12), QByteArray("ACROSS&DOWN\0", 12));
+
+        // A one-letter answer: the typed extension wins over the filter, and the .puz
+        // refuses it without touching the file.
+        TestCrosswords::place(app.main->state(), "Article", "A", 4, 2, 4, true);
+        exportTo(path, QStringLiteral(".ipuz crossword (*.ipuz)"));
+        QCOMPARE(app.ui.messages().size(), 1);
+        QVERIFY(app.ui.messages().constLast().startsWith(path + " was not written."));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), before);
+        written.close();
+
+        const QString missing = folder.filePath("gone/mine.ipuz");
+        exportTo(missing, QStringLiteral(".puz crossword (*.puz)"));
+        QCOMPARE(app.ui.messages().size(), 2);
+        QVERIFY(app.ui.messages().constLast().startsWith(missing + " could not be written: "));
+        QCOMPARE(app.main->state().clueCount, 5);
+        QCOMPARE(app.main->state().crosswordTitle, QString());
     }
 
     void aboutIsModalAndWorksBeforeAnyCrossword()

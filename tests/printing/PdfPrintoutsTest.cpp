@@ -92,7 +92,7 @@ private Q_SLOTS:
     {
         PdfRun run(QStringLiteral("Crossword"));
         ClueTable sorted{};
-        const int count = ClueListing::sortClues(TestCrosswords::sample(), sorted);
+        const int count = sortClues(TestCrosswords::sample(), sorted);
         printClueListing(ClueListing::listingText(sorted, count), run.device, run.ui);
         QVERIFY(run.ui.messages().isEmpty());
         const QString text = PdfReading::text(run.pdf);

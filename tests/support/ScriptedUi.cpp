@@ -46,6 +46,13 @@ QString ScriptedUi::choosePdfFile(const QString&)
     return pdfFileReply;
 }
 
+SaveFileChoice ScriptedUi::chooseSaveFile(const QString&, const QString& proposedName,
+                                          const QStringList&)
+{
+    proposedSaveName = proposedName;
+    return saveFileReply;
+}
+
 void ScriptedUi::showModal(QDialog& dialog)
 {
     modalDialogs << dialog.objectName();

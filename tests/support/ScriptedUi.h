@@ -27,6 +27,8 @@ public:
     QList<std::optional<QString>> promptReplies;
     QString databaseFileReply;
     QString pdfFileReply;
+    SaveFileChoice saveFileReply;
+    QString proposedSaveName;  // as the last save dialog proposed it
     // Acts on the real dialog in place of a person, then returns as exec() would. Dialogs
     // shown without a scripted action are closed untouched.
     QList<std::function<void(QDialog&)>> dialogActions;
@@ -49,6 +51,8 @@ public:
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
+    SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
+                                  const QStringList& filters) override;
     void showModal(QDialog& dialog) override;
     void setCaption(const QString& caption) override;
     void enableCrosswordMenus() override;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/PuzzleState.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <span>
+
+// The clues in use, in the order they were added.
+inline std::span<const ClueEntry> placedClues(const PuzzleState& state)
+{
+    return {state.clueTable.data(),
+            size_t(std::clamp<int>(state.clueCount, 0, Capacity::maxClues))};
+}
+
+// How a refusal names a clue: its number as the screen shows it, its direction and text,
+// as in 3 across ("Pet").
+QString clueName(const ClueEntry& clue);
+
+// Why no crossword file can hold the crossword, or "" when one can: it has no clues, two
+// clues go the same way from one cell, or the grid no longer reads a clue's answer.
+QString commonRefusal(const PuzzleState& state);

@@ -1,0 +1,116 @@
+#include "CrosswordReader.h"
+#include "ExchangeCrosswords.h"
+#include "exchange/IpuzWriter.h"
+#include "model/ClueNumbers.h"
+#include "model/ClueOrder.h"
+#include "printing/TestCrosswords.h"
+#include "support/TestRegistry.h"
+
+#include <QTest>
+
+using TestCrosswords::place;
+
+class IpuzWriterTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsBackAsHeld_data()
+    {
+        QTest::addColumn<PuzzleState>("crossword");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<int>("cluesWithCells");
+
+        QTest::newRow("no clues") << TestCrosswords::empty(3, 3) << "T"
+                                  << "The crossword has no clues yet, so there is nothing to "
+                                     "export."
+                                  << 0;
+        PuzzleState twice = TestCrosswords::sample();
+        place(twice, "Feline", "CAT", 0, 0, 1, true);
+        QTest::newRow("two across clues from one cell")
+            << twice << "T"
+            << "Clues 1 across (\"Pet\") and 1 across (\"Feline\") both start in row 1, column 1; "
+               "a crossword file holds one clue each way from a cell."
+            << 0;
+        PuzzleState changed = TestCrosswords::sample();
+        changed.gridLetters[2][0] = "X";
+        QTest::newRow("grid no longer reads an answer")
+            << changed << "T"
+            << "Clue 1 across (\"Pet\") has the answer CAT, but the grid reads CAX there." << 0;
+
+        PuzzleState texts = TestCrosswords::sample();
+        texts.clueTable[0].clue = "Pet: \"cat\", not \\dog/ or %1";
+        texts.clueTable[1].clue = QString::fromUtf8("Café crème\tau lait \u0001");
+        texts.clueTable[2].clue = QString::fromUtf8("Gipfel 頂上 𝄞");
+        QTest::newRow("shared number, texts that need escaping")
+            << texts << QString::fromUtf8("Ünïcödé \"title\"") << "" << 0;
+        // Row 1 reads CATU: CAT is part of a longer run, US fills its column.
+        PuzzleState part = TestCrosswords::empty(4, 2);
+        place(part, "Pet", "CAT", 0, 0, 1, true);
+        place(part, "Pronoun", "US", 3, 0, 2, false);
+        QTest::newRow("answer shorter than its run") << part << "T"
+                                                     << "" << 1;
+        QTest::newRow("30 x 30, 70 clues") << ExchangeCrosswords::full() << "Full"
+                                           << "" << 0;
+    }
+    void readsBackAsHeld()
+    {
+        QFETCH(PuzzleState, crossword);
+        QFETCH(QString, title);
+        QFETCH(QString, refusal);
+        QFETCH(int, cluesWithCells);
+
+        const ExportedFile file = ipuzFile(crossword, title);
+        QCOMPARE(file.refusal, refusal);
+        QCOMPARE(file.bytes.isEmpty(), !refusal.isEmpty());
+        if (!refusal.isEmpty())
+            return;
+        if (CrosswordReader::node().isEmpty())
+            QSKIP("node is not installed, so no independent reader can read the file back");
+        const QJsonObject seen = CrosswordReader::readBack(file.bytes, "crossword.ipuz");
+        QCOMPARE(seen["error"].toString(), QString());
+        QCOMPARE(seen["width"].toInt(), crossword.xGridSize);
+        QCOMPARE(seen["height"].toInt(), crossword.yGridSize);
+        QCOMPARE(seen["title"].toString(), title);
+        QCOMPARE(CrosswordReader::rowsOf(seen), CrosswordReader::rowsOf(crossword));
+
+        QJsonArray labels;
+        for (int row = 0; row < crossword.yGridSize; ++row) {
+            for (int column = 0; column < crossword.xGridSize; ++column) {
+                if (const auto number = firstClueNumberAt(crossword, column, row))
+                    labels.append(QJsonArray{column, row, *number});
+            }
+        }
+        QCOMPARE(seen["numbers"].toArray(), labels);
+
+        // Each direction in the order of the printed list, with the number its cell shows;
+        // cells, where given, are the answer's own.
+        ClueTable sorted{};
+        const int count = sortClues(crossword, sorted);
+        const QJsonArray seenClues[2] = {seen["across"].toArray(), seen["down"].toArray()};
+        int taken[2] = {0, 0};
+        int withCells = 0;
+        for (int i = 0; i < count; ++i) {
+            const ClueEntry& clue = sorted[i];
+            const int direction = clue.across ? 0 : 1;
+            QVERIFY(taken[direction] < seenClues[direction].size());
+            const QJsonArray got = seenClues[direction][taken[direction]++].toArray();
+            QCOMPARE(got[0].toInt(), *firstClueNumberAt(crossword, clue.x, clue.y));
+            QCOMPARE(got[1].toString(), clue.clue);
+            if (got[2].isNull())
+                continue;
+            ++withCells;
+            QJsonArray cells;
+            for (int k = 0; k < clue.answer.size(); ++k) {
+                cells.append(QJsonArray{clue.x + 1 + (clue.across ? k : 0),
+                                        clue.y + 1 + (clue.across ? 0 : k)});
+            }
+            QCOMPARE(got[2].toArray(), cells);
+        }
+        QCOMPARE(taken[0], seenClues[0].size());
+        QCOMPARE(taken[1], seenClues[1].size());
+        QCOMPARE(withCells, cluesWithCells);
+    }
+};
+
+QUILLGRID_TEST(IpuzWriterTest);
+#include "IpuzWriterTest.moc"
