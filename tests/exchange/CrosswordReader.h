@@ -30,8 +30,12 @@ inline QJsonObject readBack(const QByteArray& bytes, const QString& fileName)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {{QStringLiteral("error"), file.errorString()}};
     file.close();
+    // A copy of the tree without the reader's installed packages (as the planted-fault
+    // runs make) is pointed at an installed reader through the environment.
+    const QString reader = qEnvironmentVariable("QUILLGRID_CROSSWORD_READER",
+                                                QStringLiteral(QUILLGRID_CROSSWORD_READER));
     QProcess process;
-    process.start(node(), {QStringLiteral(QUILLGRID_CROSSWORD_READER), path});
+    process.start(node(), {reader, path});
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
         return {{QStringLiteral("error"),
                  QString::fromUtf8(process.readAllStandardError()) + process.errorString()}};
