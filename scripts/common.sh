@@ -13,6 +13,12 @@ QUILLGRID_TEST_PACKAGES=(
     desktop-file-utils appstream file
     cups printer-driver-cups-pdf poppler-utils
 )
+# The fuzz targets: libFuzzer comes with clang. The real binary driven under an X server
+# with a window manager, its screenshots and its database read back.
+QUILLGRID_TEST_PACKAGES+=(
+    clang libclang-rt-14-dev
+    xvfb openbox xdotool x11-utils imagemagick sqlite3
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -84,21 +84,6 @@ int engineCode(const QSqlError& error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
-// Integer columns come back as integers; anything else in one (text, a fraction,
-// nothing at all) is a damaged row, never a number to be guessed at.
-std::optional<qint64> wholeNumber(const QVariant& value)
-{
-    switch (value.metaType().id()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::UInt:
-        case QMetaType::ULongLong:
-            return value.toLongLong();
-        default:
-            return std::nullopt;
-    }
-}
-
 QString shown(const QVariant& value)
 {
     return value.isNull() ? QStringLiteral("nothing")
@@ -291,18 +276,12 @@ Result<std::optional<StoredCrossword>> CrosswordDatabase::findCrossword(const QS
     }
     StoredCrossword row;
     row.name = name;
-    const QStringList fields = {QStringLiteral("CrossID"), QStringLiteral("GridX"),
-                                QStringLiteral("GridY")};
-    qint64* targets[] = {&row.crossId, &row.gridX, &row.gridY};
-    for (int i = 0; i < fields.size(); ++i) {
-        const auto number = wholeNumber(query.value(i));
-        if (!number) {
-            return Found::failure(
-                QStringLiteral("The crossword \"%1\" in \"%2\" is damaged: its field %3 "
-                               "holds %4, not a whole number.")
-                    .arg(name, path_, fields.at(i), shown(query.value(i))));
-        }
-        *targets[i] = *number;
+    const QVariantList values = {query.value(0), query.value(1), query.value(2)};
+    if (const auto column = readCrosswordRow(values, row)) {
+        return Found::failure(
+            QStringLiteral("The crossword \"%1\" in \"%2\" is damaged: its field %3 "
+                           "holds %4, not a whole number.")
+                .arg(name, path_, query.record().fieldName(*column), shown(values.at(*column))));
     }
     return Found::success(row);
 }
@@ -321,40 +300,18 @@ Result<QList<StoredClue>> CrosswordDatabase::clueRows(const StoredCrossword& cro
 
     QList<StoredClue> rows;
     while (query.next()) {
-        const auto number = [&](int column) -> std::optional<qint64> {
-            return wholeNumber(query.value(column));
-        };
-        const auto damaged = [&](int column) {
+        QVariantList values;
+        for (int column = 0; column < 6; ++column)
+            values << query.value(column);
+        StoredClue row;
+        if (const auto column = readClueRow(values, row)) {
             return Rows::failure(
                 QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
                                "its field %4 holds %5.")
                     .arg(rows.size() + 1)
-                    .arg(crossword.name, path_, query.record().fieldName(column),
-                         shown(query.value(column))));
-        };
-        StoredClue row;
-        const auto cluePos = number(0);
-        const auto across = number(1);
-        const auto x = number(3);
-        const auto y = number(4);
-        if (!cluePos)
-            return damaged(0);
-        if (!across)
-            return damaged(1);
-        if (query.value(2).isNull())
-            return damaged(2);
-        if (!x)
-            return damaged(3);
-        if (!y)
-            return damaged(4);
-        if (query.value(5).isNull())
-            return damaged(5);
-        row.cluePos = *cluePos;
-        row.across = *across != 0;
-        row.clue = query.value(2).toString();
-        row.cluePosX = *x;
-        row.cluePosY = *y;
-        row.answer = query.value(5).toString();
+                    .arg(crossword.name, path_, query.record().fieldName(*column),
+                         shown(values.at(*column))));
+        }
         rows << row;
     }
     if (query.lastError().isValid())
