@@ -6,6 +6,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <QTextBoundaryFinder>
+
 #include <cstdint>
 
 namespace {
@@ -20,12 +22,23 @@ QString withoutSpace(const QString& text)
     return kept;
 }
 
+// As a reader counts them: a letter with its accents, or an emoji of two halves, is one.
+int characterCount(const QString& text)
+{
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (characters.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
 }  // namespace
 
 // Any clue table, listed and printed on paper of any size at any resolution: the list
 // comes out in order of number; every printed piece fits the printable width unless it
-// is one character; no line runs past the foot of a page unless it is the first on it;
-// and what is printed is the whole listing, only white space at the breaks left out.
+// is one character, and no character is cut in half; no line runs past the foot of a
+// page unless it is the first on it; and what is printed is the whole listing, only
+// white space at the breaks left out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
@@ -64,7 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const RecordingPrintDevice::Mark& piece = texts.at(i);
         const bool firstOnPage = piece.page != page;
         page = piece.page;
-        FUZZ_CHECK(piece.text.size() <= 1 || run.device.textWidth(piece.text) <= width + 1e-6);
+        FUZZ_CHECK(characterCount(piece.text) <= 1 ||
+                   run.device.textWidth(piece.text) <= width + 1e-6);
+        // The clues are whole characters, so a half of one can only come from a break.
+        FUZZ_CHECK(piece.text.isEmpty() ||
+                   (!piece.text.front().isLowSurrogate() && !piece.text.back().isHighSurrogate()));
         FUZZ_CHECK(firstOnPage || piece.rect.y() + lineHeight <= height + 1e-6);
         FUZZ_CHECK(piece.rect.y() >= top - 1e-6);
         printed += piece.text;
