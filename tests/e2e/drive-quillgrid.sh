@@ -29,6 +29,7 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     screenshot failure || true
+    tail -n 20 "$out/quillgrid.log" >&2 || true
     exit 1
 }
 
@@ -113,6 +114,9 @@ start_program() {
 exit_program() {
     xdotool windowactivate --sync "$main" key ctrl+x
     wait_until "the program to end" sh -c "! kill -0 $app 2>/dev/null"
+    local status=0
+    wait "$app" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
 # The grid's corner and cell size in the main window, from its drawn lines: the rows and
@@ -290,8 +294,8 @@ wait_until "the second save" \
 screenshot "saved-again"
 exit_program
 
-expect_equal "crossword rows" "$(sqlite3 "$database" 'SELECT Name, GridX, GridY FROM CrosswordID')" \
-    "Birds|10|10"
+expect_equal "crossword rows" \
+    "$(sqlite3 "$database" 'SELECT Name, GridX, GridY FROM CrosswordID')" "Birds|10|10"
 cross_id=$(sqlite3 "$database" 'SELECT CrossID FROM CrosswordID')
 expect_equal "clue rows in the order saved" "$(clue_rows)" \
     "$cross_id|1|across|Night bird|0|0|OWL
