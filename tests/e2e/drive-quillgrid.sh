@@ -79,13 +79,17 @@ start_x() {
     exec {displayfd}<> <(:)
     Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp \
         >"$out/xvfb.log" 2>&1 &
-    pids+=($!)
-    local number=""
-    if ! read -r -t 10 number <&"$displayfd" || [ -z "$number" ]; then
-        echo "SKIP: Xvfb could not start an X server:" >&2
-        cat "$out/xvfb.log" >&2
-        exit 77
-    fi
+    local xvfb=$!
+    pids+=("$xvfb")
+    local number="" tries=0
+    until read -r -t 0.1 number <&"$displayfd" && [ -n "$number" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -ge 100 ] || ! kill -0 "$xvfb" 2>/dev/null; then
+            echo "SKIP: Xvfb could not start an X server:"
+            cat "$out/xvfb.log"
+            exit 77
+        fi
+    done
     export DISPLAY=":$number"
     openbox --sm-disable >"$out/openbox.log" 2>&1 &
     pids+=($!)
