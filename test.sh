@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite through CTest: once in
 # an ordinary build with warnings as errors, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; then the fuzz targets, built by clang with libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -27,3 +27,8 @@ configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLGRID_WERROR=ON \
 # on every test; memory errors and undefined behaviour are still fatal.
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure
+
+# Replays every seed corpus, then fuzzes each target for a short bounded time.
+configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLGRID_WERROR=ON \
+    -DCMAKE_CXX_COMPILER=clang++ -DQUILLGRID_FUZZ=ON
+ctest --test-dir build-fuzz --output-on-failure

@@ -16,6 +16,12 @@ QUILLGRID_TEST_PACKAGES=(
     cups printer-driver-cups-pdf poppler-utils
     sqlite3 nodejs
 )
+# The fuzz targets: libFuzzer comes with clang. The real binary driven under an X server
+# with a window manager, its screenshots and its database read back.
+QUILLGRID_TEST_PACKAGES+=(
+    clang libclang-rt-14-dev
+    xvfb openbox xdotool x11-utils imagemagick sqlite3
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -4,6 +4,7 @@
 #include "PrintLayout.h"
 
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -29,12 +30,17 @@ QStringList wrapLine(const QString& line, qreal width,
     QStringList pieces;
     QString rest = line;
     while (measure(rest) > width) {
-        // The longest head that fits, ending after a blank if there is one in it.
+        // The longest head of whole characters that fits, ending after a blank if there is
+        // one in it. A character is never cut: its halves, or a letter without its accent,
+        // would print as something else.
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, rest);
+        const qsizetype firstCharacter = characters.toNextBoundary();
         qsizetype fitting = 0;
-        while (fitting < rest.size() && measure(rest.left(fitting + 1)) <= width)
-            ++fitting;
+        for (qsizetype end = firstCharacter; end > 0 && measure(rest.left(end)) <= width;
+             end = characters.toNextBoundary())
+            fitting = end;
         const qsizetype blank = rest.lastIndexOf(u' ', fitting);
-        const qsizetype cut = blank > 0 ? blank + 1 : std::max<qsizetype>(fitting, 1);
+        const qsizetype cut = blank > 0 ? blank + 1 : fitting > 0 ? fitting : firstCharacter;
         QString piece = rest.left(cut);
         while (piece.endsWith(u' '))
             piece.chop(1);

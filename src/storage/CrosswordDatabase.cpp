@@ -84,45 +84,6 @@ int engineCode(const QSqlError& error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
-std::optional<qint64> wholeNumber(double number)
-{
-    // 2^63 itself is past the largest qint64; every double below it converts exactly.
-    constexpr double limit = 9223372036854775808.0;
-    if (!std::isfinite(number) || number != std::trunc(number) || number >= limit ||
-        number < -limit)
-        return std::nullopt;
-    return qint64(number);
-}
-
-// Other programs store numbers as whole numbers, as reals (4.0) or as text ("1"); a value
-// whose number is whole is one in any of them. Anything else (a fraction, a word, nothing
-// at all) is a damaged row, never a number to be guessed at.
-std::optional<qint64> wholeNumber(const QVariant& value)
-{
-    switch (value.metaType().id()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::UInt:
-            return value.toLongLong();
-        case QMetaType::ULongLong:
-            if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
-                return std::nullopt;
-            return value.toLongLong();
-        case QMetaType::Double:
-            return wholeNumber(value.toDouble());
-        case QMetaType::QString: {
-            const QString text = value.toString().trimmed();
-            bool ok = false;
-            if (const qint64 number = text.toLongLong(&ok); ok)
-                return number;
-            const double real = text.toDouble(&ok);
-            return ok ? wholeNumber(real) : std::nullopt;
-        }
-        default:
-            return std::nullopt;
-    }
-}
-
 // SQLite's rule for the affinity a column's declared type gives it; only "none" matters
 // here: such a column keeps a number written as text as text.
 bool hasNoAffinity(const QString& declared)
@@ -401,18 +362,12 @@ Result<std::optional<StoredCrossword>> CrosswordDatabase::findNow(const QString&
     }
     StoredCrossword row;
     row.name = name;
-    const QStringList fields = {QStringLiteral("CrossID"), QStringLiteral("GridX"),
-                                QStringLiteral("GridY")};
-    qint64* targets[] = {&row.crossId, &row.gridX, &row.gridY};
-    for (int i = 0; i < fields.size(); ++i) {
-        const auto number = wholeNumber(query.value(i));
-        if (!number) {
-            return Found::failure(
-                QStringLiteral("The crossword \"%1\" in \"%2\" is damaged: its field %3 "
-                               "holds %4, not a whole number.")
-                    .arg(name, path_, fields.at(i), shown(query.value(i))));
-        }
-        *targets[i] = *number;
+    const QVariantList values = {query.value(0), query.value(1), query.value(2)};
+    if (const auto column = readCrosswordRow(values, row)) {
+        return Found::failure(
+            QStringLiteral("The crossword \"%1\" in \"%2\" is damaged: its field %3 "
+                           "holds %4, not a whole number.")
+                .arg(name, path_, query.record().fieldName(*column), shown(values.at(*column))));
     }
     return Found::success(row);
 }
@@ -433,40 +388,18 @@ Result<QList<StoredClue>> CrosswordDatabase::clueRows(const StoredCrossword& cro
 
         QList<StoredClue> rows;
         while (query.next()) {
-            const auto number = [&](int column) -> std::optional<qint64> {
-                return wholeNumber(query.value(column));
-            };
-            const auto damaged = [&](int column) {
+            QVariantList values;
+            for (int column = 0; column < 6; ++column)
+                values << query.value(column);
+            StoredClue row;
+            if (const auto column = readClueRow(values, row)) {
                 return Rows::failure(
                     QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
                                    "its field %4 holds %5.")
                         .arg(rows.size() + 1)
-                        .arg(crossword.name, path_, query.record().fieldName(column),
-                             shown(query.value(column))));
-            };
-            StoredClue row;
-            const auto cluePos = number(0);
-            const auto across = number(1);
-            const auto x = number(3);
-            const auto y = number(4);
-            if (!cluePos)
-                return damaged(0);
-            if (!across)
-                return damaged(1);
-            if (query.value(2).isNull())
-                return damaged(2);
-            if (!x)
-                return damaged(3);
-            if (!y)
-                return damaged(4);
-            if (query.value(5).isNull())
-                return damaged(5);
-            row.cluePos = *cluePos;
-            row.across = *across != 0;
-            row.clue = query.value(2).toString();
-            row.cluePosX = *x;
-            row.cluePosY = *y;
-            row.answer = query.value(5).toString();
+                        .arg(crossword.name, path_, query.record().fieldName(*column),
+                             shown(values.at(*column))));
+            }
             rows << row;
         }
         if (query.lastError().isValid())

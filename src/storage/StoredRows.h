@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
 #include <QtGlobal>
+
+#include <optional>
 
 // Rows as the database holds them, before anything checks that the editor could have
 // written them: the numbers are kept wide so that a damaged value is seen, not wrapped.
@@ -20,3 +23,11 @@ struct StoredClue {
     qint64 cluePosY = 0;
     QString answer;
 };
+
+// The values of one row as the engine hands them over, in the order the queries select
+// them: CrossID, GridX, GridY for a crossword; CluePos, Across, Clue, CluePosX, CluePosY,
+// Answer for a clue. Each reader fills `row` and answers nothing, or answers the column
+// of the first value that cannot stand for its field (a word, a fraction or nothing where
+// a whole number belongs, nothing where a text does, or a missing value).
+std::optional<int> readCrosswordRow(const QVariantList& values, StoredCrossword& row);
+std::optional<int> readClueRow(const QVariantList& values, StoredClue& row);

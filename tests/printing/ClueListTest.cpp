@@ -115,6 +115,9 @@ private Q_SLOTS:
             << " 7. aaaa bbbb" << QStringList{" 7. aaaa", "bbbb"};
         QTest::newRow("a word wider than the page is cut, as often as needed")
             << "abcdefghijklmnopqrstuvwxy" << QStringList{"abcdefghij", "klmnopqrst", "uvwxy"};
+        QTest::newRow("a character of two halves is never cut")
+            << QStringLiteral("abcdefghi\U0001F989jk")
+            << QStringList{"abcdefghi", QStringLiteral("\U0001F989jk")};
     }
     void wrapsALineWiderThanThePage()
     {

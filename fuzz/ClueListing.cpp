@@ -1,0 +1,91 @@
+#include "printing/ClueListing.h"
+#include "FuzzCheck.h"
+#include "model/PuzzleState.h"
+#include "printing/CluePrintout.h"
+#include "printing/RecordingPrintDevice.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QTextBoundaryFinder>
+
+#include <cstdint>
+
+namespace {
+
+QString withoutSpace(const QString& text)
+{
+    QString kept;
+    for (const QChar ch : text) {
+        if (!ch.isSpace())
+            kept += ch;
+    }
+    return kept;
+}
+
+// As a reader counts them: a letter with its accents, or an emoji of two halves, is one.
+int characterCount(const QString& text)
+{
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (characters.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+// Any clue table, listed and printed on paper of any size at any resolution: the list
+// comes out in order of number; every printed piece fits the printable width unless it
+// is one character, and no character is cut in half; no line runs past the foot of a
+// page unless it is the first on it; and what is printed is the whole listing, only
+// white space at the breaks left out.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    PuzzleState state;
+    state.clueCount = qint16(in.ConsumeIntegralInRange(0, Capacity::maxClues));
+    for (int i = 0; i < state.clueCount; ++i) {
+        ClueEntry& entry = state.clueTable[i];
+        entry.number = in.ConsumeIntegralInRange<qint16>(1, 99);
+        entry.across = in.ConsumeBool();
+        entry.clue = QString::fromStdString(in.ConsumeRandomLengthString(300));
+    }
+    RecordedRun run;
+    run.device.dotsPerInch = in.ConsumeIntegralInRange(72, 1200);
+    run.device.printableMm = {in.ConsumeFloatingPointInRange(5.0, 400.0),
+                              in.ConsumeFloatingPointInRange(5.0, 400.0)};
+
+    ClueTable sorted{};
+    const int count = ClueListing::sortClues(state, sorted);
+    FUZZ_CHECK(count == state.clueCount);
+    for (int i = 1; i < count; ++i)
+        FUZZ_CHECK(sorted[i - 1].number <= sorted[i].number);
+    const QString listing = ClueListing::listingText(sorted, count);
+    printClueListing(listing, run.device, run.ui);
+
+    const QList<RecordingPrintDevice::Mark> texts = run.device.marksOf(QStringLiteral("text"));
+    FUZZ_CHECK(!texts.isEmpty() && texts.constFirst().text == QStringLiteral("Title"));
+    const qreal dotsPerMm = run.device.dotsPerInch / 25.4;
+    // Widths in the unit the print-out left the device in, positions in dots.
+    const qreal width = run.device.printableSize().width();
+    const qreal height = run.device.printableMm.height() * dotsPerMm;
+    const qreal lineHeight = 1.2 * 10.0 / 72 * run.device.dotsPerInch;
+    const qreal top = 25 * dotsPerMm;
+    QString printed;
+    int page = 0;
+    for (qsizetype i = 1; i < texts.size(); ++i) {
+        const RecordingPrintDevice::Mark& piece = texts.at(i);
+        const bool firstOnPage = piece.page != page;
+        page = piece.page;
+        FUZZ_CHECK(characterCount(piece.text) <= 1 ||
+                   run.device.textWidth(piece.text) <= width + 1e-6);
+        // The clues are whole characters, so a half of one can only come from a break.
+        FUZZ_CHECK(piece.text.isEmpty() ||
+                   (!piece.text.front().isLowSurrogate() && !piece.text.back().isHighSurrogate()));
+        FUZZ_CHECK(firstOnPage || piece.rect.y() + lineHeight <= height + 1e-6);
+        FUZZ_CHECK(piece.rect.y() >= top - 1e-6);
+        printed += piece.text;
+    }
+    FUZZ_CHECK(withoutSpace(printed) == withoutSpace(listing));
+    return 0;
+}

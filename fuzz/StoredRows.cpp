@@ -1,0 +1,190 @@
+#include "storage/StoredRows.h"
+#include "FuzzCheck.h"
+#include "model/ClueNumbers.h"
+#include "model/PuzzleState.h"
+#include "storage/OpenCrossword.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QVariant>
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// A field value as a foreign or damaged file could hand it over: nothing, NULLs of any
+// type, numbers of every width, fractions, texts and bytes.
+QVariant strangeValue(FuzzedDataProvider& in)
+{
+    switch (in.ConsumeIntegralInRange(0, 8)) {
+        case 0:
+            return {};
+        case 1:
+            return QVariant(QMetaType::fromType<qlonglong>());
+        case 2:
+            return QVariant(QMetaType::fromType<QString>());
+        case 3:
+            return in.ConsumeIntegral<qlonglong>();
+        case 4:
+            return in.ConsumeIntegral<int>();
+        case 5:
+            return in.ConsumeIntegral<qulonglong>();
+        case 6:
+            return in.ConsumeFloatingPoint<double>();
+        case 7:
+            return QString::fromStdString(in.ConsumeRandomLengthString(12));
+        default:
+            return QByteArray::fromStdString(in.ConsumeRandomLengthString(8));
+    }
+}
+
+QVariant smallNumber(FuzzedDataProvider& in)
+{
+    return qlonglong(in.ConsumeIntegralInRange(-1, 32));
+}
+
+QVariant answer(FuzzedDataProvider& in)
+{
+    QString letters;
+    for (int n = in.ConsumeIntegralInRange(1, 8); n > 0; --n)
+        letters += QChar(u'A' + in.ConsumeIntegralInRange(0, 25));
+    return letters;
+}
+
+QVariant clueText(FuzzedDataProvider& in)
+{
+    return QString::fromStdString(in.ConsumeRandomLengthString(20));
+}
+
+// Mostly values the editor could have stored, so that whole crosswords load, and now and
+// then a strange one, a value missing or one too many.
+QVariantList row(FuzzedDataProvider& in, const QList<QVariant (*)(FuzzedDataProvider&)>& fields)
+{
+    QVariantList values;
+    const qsizetype count = in.ConsumeIntegralInRange(0, 31) == 0
+                                ? in.ConsumeIntegralInRange<qsizetype>(0, 7)
+                                : fields.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const bool strange = in.ConsumeIntegralInRange(0, 15) == 0 || i >= fields.size();
+        values << (strange ? strangeValue(in) : fields.at(i)(in));
+    }
+    return values;
+}
+
+// A value read as a whole number stood for exactly that number.
+bool readExactly(const QVariant& value, qint64 number)
+{
+    if (value.isNull())
+        return false;
+    switch (value.metaType().id()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            return value.toLongLong() == number;
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            return number >= 0 && value.toULongLong() == quint64(number);
+        // Other programs write whole numbers as reals or as text.
+        case QMetaType::Double:
+            return value.toDouble() == double(number);
+        case QMetaType::QString: {
+            const QString text = value.toString().trimmed();
+            bool ok = false;
+            if (const qint64 whole = text.toLongLong(&ok); ok)
+                return whole == number;
+            return text.toDouble(&ok) == double(number) && ok;
+        }
+        default:
+            return false;
+    }
+}
+
+// What was open before: a full-size crossword whose letters fill the whole table.
+PuzzleState previousCrossword()
+{
+    PuzzleState state;
+    state.xGridSize = state.yGridSize = Capacity::maxGridSize;
+    for (auto& column : state.gridLetters)
+        column.fill(QStringLiteral("Q"));
+    state.clueTable[0] = {QStringLiteral("Old"), QStringLiteral("QQ"), 0, 0, 1, true};
+    state.clueCount = state.clueNumber = 1;
+    return state;
+}
+
+bool sameCrossword(const PuzzleState& a, const PuzzleState& b)
+{
+    return a.clueTable == b.clueTable && a.clueCount == b.clueCount &&
+           a.clueNumber == b.clueNumber && a.xGridSize == b.xGridSize &&
+           a.yGridSize == b.yGridSize && a.gridLetters == b.gridLetters;
+}
+
+}  // namespace
+
+// Stored rows with arbitrary values go through the readers and the check into the
+// model: a row is read only when every value stands for its field exactly, and a
+// crossword either loads whole into a model the editor could have made, or is refused
+// with a reason and the model in memory stays as it was.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider in(data, size);
+    StoredCrossword crossword;
+    crossword.name = QStringLiteral("Fuzzed");
+    const QVariantList crosswordValues = row(in, {smallNumber, smallNumber, smallNumber});
+    if (const auto column = readCrosswordRow(crosswordValues, crossword)) {
+        FUZZ_CHECK(*column >= 0 && *column < 3);
+        return 0;
+    }
+    FUZZ_CHECK(readExactly(crosswordValues.value(0), crossword.crossId) &&
+               readExactly(crosswordValues.value(1), crossword.gridX) &&
+               readExactly(crosswordValues.value(2), crossword.gridY));
+
+    QList<StoredClue> clues;
+    for (int n = in.ConsumeIntegralInRange(0, Capacity::maxClues + 2); n > 0; --n) {
+        const QVariantList values =
+            row(in, {smallNumber, smallNumber, clueText, smallNumber, smallNumber, answer});
+        StoredClue clue;
+        if (const auto column = readClueRow(values, clue)) {
+            FUZZ_CHECK(*column >= 0 && *column < 6);
+            return 0;
+        }
+        FUZZ_CHECK(readExactly(values.value(0), clue.cluePos) &&
+                   readExactly(values.value(3), clue.cluePosX) &&
+                   readExactly(values.value(4), clue.cluePosY) && !values.value(1).isNull() &&
+                   !values.value(2).isNull() && !values.value(5).isNull());
+        clues << clue;
+    }
+
+    const PuzzleState before = previousCrossword();
+    PuzzleState loaded = before;
+    const Result<Done> made = loadCrossword(loaded, crossword, clues);
+    if (!made.ok()) {
+        FUZZ_CHECK(!made.error().isEmpty() && sameCrossword(loaded, before));
+        return 0;
+    }
+    FUZZ_CHECK(loaded.clueCount == clues.size() && loaded.xGridSize >= 1 &&
+               loaded.yGridSize >= 1 && loaded.xGridSize <= Capacity::maxGridSize &&
+               loaded.yGridSize <= Capacity::maxGridSize);
+    qint16 highest = 0;
+    for (int i = 0; i < loaded.clueCount; ++i) {
+        const ClueEntry& entry = loaded.clueTable[i];
+        highest = std::max(highest, entry.number);
+        FUZZ_CHECK(entry.number >= 1 && !entry.answer.isEmpty());
+        for (qsizetype k = 0; k < entry.answer.size(); ++k) {
+            const int c = entry.across ? entry.x + int(k) : entry.x;
+            const int r = entry.across ? entry.y : entry.y + int(k);
+            FUZZ_CHECK(c >= 0 && r >= 0 && c < loaded.xGridSize && r < loaded.yGridSize);
+        }
+    }
+    FUZZ_CHECK(loaded.clueNumber == highest);
+    for (int c = 0; c < Capacity::letterTableSize; ++c) {
+        for (int r = 0; r < Capacity::letterTableSize; ++r) {
+            const QString& letter = loaded.gridLetters[c][r];
+            const bool inside = c < loaded.xGridSize && r < loaded.yGridSize;
+            FUZZ_CHECK(letter.isEmpty() ||
+                       (inside && letter.size() == 1 && letter[0] >= u'A' && letter[0] <= u'Z'));
+            if (inside)
+                firstClueNumberAt(loaded, c, r);
+        }
+    }
+    return 0;
+}

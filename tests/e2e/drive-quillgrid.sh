@@ -1,0 +1,318 @@
+#!/usr/bin/env bash
+# Drives the real program as a person does, with key presses and mouse clicks in an X
+# server of its own: a new database, a 10 x 10 crossword after a bad size, three crossing
+# clues and a refused one, a save, the clue list, the three print-outs, Exit; then a
+# second start that opens the crossword by name, adds a clue and saves again. The file,
+# the printed pages and a screenshot after each step are checked and kept in the folder
+# given. Exit status 77 (a skip) only where no X server can start.
+#
+# Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
+set -euo pipefail
+
+program="$1"
+out="$2"
+rm -rf "$out"
+mkdir -p "$out/home" "$out/runtime"
+chmod 700 "$out/runtime"
+database="$out/crosswords.db"
+pids=()
+shot=0
+
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    screenshot failure || true
+    tail -n 20 "$out/quillgrid.log" >&2 || true
+    exit 1
+}
+
+# Polls `condition` every 50 ms for up to 15 s.
+wait_until() {
+    local what="$1"
+    shift
+    local tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 300 ] || fail "waited 15 s for $what"
+        sleep 0.05
+    done
+}
+
+screenshot() {
+    shot=$((shot + 1))
+    import -window root "$(printf '%s/%02d-%s.png' "$out" "$shot" "$1")"
+}
+
+# The window of the program whose title matches, once it is on screen and has the focus.
+window() {
+    local id
+    id=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$app" --name "$1" |
+        head -n 1) || fail "no window titled /$1/ appeared"
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    echo "$id"
+}
+
+gone() {
+    ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
+}
+
+# Keys pressed in the window with the focus, then the window is waited away.
+answer_and_close() {
+    local id="$1"
+    shift
+    xdotool "$@"
+    wait_until "window $id to close" gone "$id"
+}
+
+type_text() {
+    xdotool type --delay 15 "$1"
+}
+
+start_x() {
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp \
+        >"$out/xvfb.log" 2>&1 &
+    local xvfb=$!
+    pids+=("$xvfb")
+    local number="" tries=0
+    until read -r -t 0.1 number <&"$displayfd" && [ -n "$number" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -ge 100 ] || ! kill -0 "$xvfb" 2>/dev/null; then
+            echo "SKIP: Xvfb could not start an X server:"
+            cat "$out/xvfb.log"
+            exit 77
+        fi
+    done
+    export DISPLAY=":$number"
+    openbox --sm-disable >"$out/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_until "openbox to manage the screen" \
+        sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
+
+start_program() {
+    HOME="$out/home" XDG_RUNTIME_DIR="$out/runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 \
+        CUPS_SERVER="${QUILLGRID_TEST_CUPS_SERVER:-${CUPS_SERVER:-}}" \
+        "$program" >>"$out/quillgrid.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    local dialog
+    dialog=$(window '^Locate the Database file')
+    screenshot "$1-file-dialog"
+    # The name field holds the proposed xword.mdb; a person replaces it.
+    xdotool key ctrl+a
+    type_text "$database"
+    xdotool key Return
+    wait_until "the file dialog to close" gone "$dialog"
+    main=$(window '^Quillgrid$')
+    screenshot "$1-main-window"
+}
+
+exit_program() {
+    xdotool windowactivate --sync "$main" key ctrl+x
+    wait_until "the program to end" sh -c "! kill -0 $app 2>/dev/null"
+    local status=0
+    wait "$app" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# The grid's corner and cell size in the main window, from its drawn lines: the rows and
+# columns of the screenshot that are mostly black.
+find_grid() {
+    import -window "$main" "$out/grid.png"
+    lines() {
+        convert "$out/grid.png" -colorspace gray -threshold 50% -negate -scale "$1" txt:- |
+            awk -F'[,:]' -v axis="$2" '/gray\(/ {
+                    split($0, v, "gray\\("); level = v[2] + 0
+                    if (level > 60) print (axis == "x" ? $1 : $2) }' |
+            awk 'NR == 1 || $1 > last + 2 { print } { last = $1 }'
+    }
+    local width height
+    width=$(identify -format '%w' "$out/grid.png")
+    height=$(identify -format '%h' "$out/grid.png")
+    local rows columns
+    mapfile -t rows < <(lines "1x${height}!" y)
+    mapfile -t columns < <(lines "${width}x1!" x)
+    [ "${#rows[@]}" -eq 11 ] && [ "${#columns[@]}" -eq 11 ] ||
+        fail "found ${#rows[@]} row lines and ${#columns[@]} column lines, not 11 each"
+    grid_left=${columns[0]}
+    grid_top=${rows[0]}
+    cell_width=$(((columns[10] - columns[0]) / 10))
+    cell_height=$(((rows[10] - rows[0]) / 10))
+}
+
+# Clicks cell (column, row) and types the clue, the answer and the direction.
+enter_clue() {
+    local column="$1" row="$2" clue="$3" answer="$4" direction="$5"
+    xdotool mousemove --window "$main" $((grid_left + column * cell_width + cell_width / 2)) \
+        $((grid_top + row * cell_height + cell_height / 2)) click 1
+    form=$(window '^Enter the Clue and Answer$')
+    # The dialog keeps what was typed last time, and the control that had the focus then:
+    # the clue box, where every entry below ends. A person types over the old text.
+    xdotool key ctrl+a
+    type_text "$clue"
+    xdotool key Tab ctrl+a
+    type_text "$answer"
+    xdotool key Tab
+    type_text "$direction"
+    xdotool key shift+Tab shift+Tab
+    screenshot "clue-$answer"
+    answer_and_close "$form" key Return
+}
+
+print_jobs_done() {
+    [ -z "$(CUPS_SERVER="$QUILLGRID_TEST_CUPS_SERVER" lpstat -o 2>/dev/null)" ]
+}
+
+# The next PDF the portrait queue writes, once its job is finished.
+next_pdf() {
+    local name="$1" before="$2" found=""
+    find_new() {
+        print_jobs_done || return 1
+        found=$(comm -13 <(echo "$before") <(ls "$QUILLGRID_CUPS_PORTRAIT_DIR") | head -n 1)
+        [ -n "$found" ] && [ -s "$QUILLGRID_CUPS_PORTRAIT_DIR/$found" ]
+    }
+    wait_until "the $name print-out to reach the queue" find_new
+    cp "$QUILLGRID_CUPS_PORTRAIT_DIR/$found" "$out/$name.pdf"
+    pdftotext "$out/$name.pdf" "$out/$name.txt"
+}
+
+# A print-out started by `keys`: the title prompt, and for a grid the message of its
+# reference point.
+print_out() {
+    local name="$1" title="$2" origin_message="$3"
+    shift 3
+    local before
+    before=$(ls "$QUILLGRID_CUPS_PORTRAIT_DIR")
+    xdotool "$@"
+    local prompt
+    prompt=$(window '^Quillgrid$')
+    xdotool key ctrl+a
+    type_text "$title"
+    screenshot "$name-title"
+    answer_and_close "$prompt" key Return
+    if [ "$origin_message" = yes ]; then
+        local message
+        message=$(window '^Quillgrid$')
+        screenshot "$name-reference-point"
+        answer_and_close "$message" key Return
+    fi
+    next_pdf "$name" "$before"
+}
+
+words() {
+    tr -s ' \n\f' '\n' <"$1" | sed '/^$/d' | LC_ALL=C sort | paste -sd ' '
+}
+
+expect_equal() {
+    [ "$2" = "$3" ] || fail "$1: expected [$3], got [$2]"
+}
+
+clue_rows() {
+    sqlite3 "$database" "SELECT CrossID, CluePos, CASE WHEN Across THEN 'across' ELSE 'down' END,
+                                Clue, CluePosX, CluePosY, Answer FROM Clues ORDER BY rowid"
+}
+
+start_x
+if [ -z "${QUILLGRID_TEST_CUPS_SERVER:-}" ] || [ -z "${QUILLGRID_CUPS_PORTRAIT_DIR:-}" ]; then
+    echo "The print-outs are skipped: no CUPS queue was set up for this run (test.sh sets" \
+        "one up where cupsd can start)."
+    printing=no
+else
+    printing=yes
+fi
+
+# First start: a new file, a crossword of three clues, saved, listed and printed.
+start_program first
+xdotool key ctrl+n
+prompt=$(window '^Grid Size$')
+xdotool key ctrl+a
+type_text "ten"
+answer_and_close "$prompt" key Return
+error=$(window '^Error$')
+screenshot "bad-size-refused"
+answer_and_close "$error" key Return
+for size in 10 10; do
+    prompt=$(window '^Grid Size$')
+    xdotool key ctrl+a
+    type_text "$size"
+    answer_and_close "$prompt" key Return
+done
+screenshot "empty-grid"
+find_grid
+
+enter_clue 0 0 "Night bird" "owl" "a"
+enter_clue 0 0 "Tree" "Oak" "d"
+enter_clue 2 0 "Big cat" "LION" "d"
+enter_clue 0 1 "Verb" "be" "a"
+conflict=$(window '^Clues are conflicting$')
+screenshot "conflicting-clue-refused"
+answer_and_close "$conflict" key Return
+screenshot "three-clues"
+
+xdotool windowactivate --sync "$main" key F2
+naming=$(window '^Name of the Crossword$')
+type_text "Birds"
+screenshot "name-typed"
+answer_and_close "$naming" key Return
+main=$(window '^Quillgrid - Birds$')
+screenshot "saved"
+expect_equal "rows after the first save" "$(sqlite3 "$database" 'SELECT count(*) FROM Clues')" 3
+
+xdotool key ctrl+v
+list=$(window '^List Of All Clues$')
+screenshot "clue-list"
+answer_and_close "$list" key Escape
+
+if [ "$printing" = yes ]; then
+    print_out grid "Grid Page" yes windowactivate --sync "$main" key ctrl+g
+    print_out solution "Solution Page" yes windowactivate --sync "$main" key ctrl+u
+    xdotool windowactivate --sync "$main" key ctrl+c
+    list=$(window '^List Of All Clues$')
+    # The list has the focus; the Print button is next in the tab order.
+    print_out clues "Clue Page" no key Tab space
+    answer_and_close "$list" windowactivate --sync "$list" key Escape
+fi
+exit_program
+
+# Second start: the same file, the crossword opened by its name, one more clue saved.
+start_program second
+xdotool key ctrl+o
+naming=$(window '^Name of the Crossword$')
+type_text "Birds"
+answer_and_close "$naming" key Return
+main=$(window '^Quillgrid - Birds$')
+screenshot "opened"
+find_grid
+enter_clue 2 3 "Fishing mesh" "net" "a"
+xdotool windowactivate --sync "$main" key F2
+wait_until "the second save" \
+    sh -c "[ \"\$(sqlite3 '$database' 'SELECT count(*) FROM Clues')\" = 4 ]"
+screenshot "saved-again"
+exit_program
+
+expect_equal "crossword rows" \
+    "$(sqlite3 "$database" 'SELECT Name, GridX, GridY FROM CrosswordID')" "Birds|10|10"
+cross_id=$(sqlite3 "$database" 'SELECT CrossID FROM CrosswordID')
+expect_equal "clue rows in the order saved" "$(clue_rows)" \
+    "$cross_id|1|across|Night bird|0|0|OWL
+$cross_id|1|down|Tree|0|0|OAK
+$cross_id|2|down|Big cat|2|0|LION
+$cross_id|3|across|Fishing mesh|2|3|NET"
+
+if [ "$printing" = yes ]; then
+    # The grids as sorted words, whatever the order in which the page was laid out.
+    expect_equal "words of the blank grid" "$(words "$out/grid.txt")" "1 2 Grid Page"
+    expect_equal "words of the solution" "$(words "$out/solution.txt")" \
+        "1 2 A I K L N O O Page Solution W"
+    expect_equal "the clue print-out" "$(tr -s ' \n\f' ' ' <"$out/clues.txt")" \
+        "Clue Page Across: 1. Night bird Down: 1. Tree 2. Big cat "
+fi
+echo "The program was driven through both starts; screenshots and files are in $out."
