@@ -1,0 +1,212 @@
+#!/usr/bin/env bash
+# Builds what the benchmarks need into build/, runs them all and prints the markdown table
+# kept in BENCHMARKS.md, with the machine it was taken on. Every figure is a median of
+# RUNS runs (21 unless given), each baseline is taken in the same run.
+#   scripts/bench.sh [RUNS]
+# The databases of 300, 3,000 and 30,000 crosswords are built once into build/bench-data
+# and reused; the first run takes a minute or two longer for them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+
+runs="${1:-21}"
+# The start-up figures start whole programs, so they take fewer runs.
+starts=$(( runs < 11 ? runs : 11 ))
+
+BENCH_PACKAGES=(xvfb xdotool x11-utils libx11-dev strace)
+install_missing "${QUILLGRID_BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}" >&2
+
+programs=()
+for source in bench/*.cpp; do
+    name="$(basename "$source" .cpp)"
+    programs+=("bench_$name")
+done
+export CCACHE_BASEDIR="$PWD"
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+fi
+cmake --build build -j2 --target quillgrid "${programs[@]}" >&2
+
+root="$PWD"
+bin="$root/build/bench"
+data="$root/build/bench-data"
+scratch="$(mktemp -d)"
+mkdir -p "$data"
+
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)]; else print "nan" }'
+}
+
+# row FIGURE VALUE BASELINE RATIO GOAL MET(1/0)
+row() {
+    local verdict="met"
+    [ "$6" = 1 ] || verdict="**missed**"
+    printf '| %s | %s | %s | %s | %s | %s |\n' "$1" "$2" "$3" "$4" "$5" "$verdict"
+}
+
+# ---------------------------------------------------------------- the real binary under X
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
+    2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
+export QT_QPA_PLATFORM=xcb
+# Neither program may find the other's remembered settings, or a user's.
+export XDG_CONFIG_HOME="$scratch/config"
+
+# wait_line FILE PATTERN: the first line of FILE matching PATTERN, waiting up to 20 s.
+wait_line() {
+    local line
+    for _ in $(seq 400); do
+        line="$(grep -m1 -E "$2" "$1" || true)"
+        if [ -n "$line" ]; then echo "$line"; return 0; fi
+        sleep 0.05
+    done
+    echo "bench.sh: no \"$2\" in $1:" >&2
+    cat "$1" >&2
+    return 1
+}
+
+peak_kb() {
+    awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
+}
+
+# Stops one program the watcher started, and the watcher with it.
+stop() {
+    kill "$1" 2>/dev/null || true
+    wait "$2" 2>/dev/null || true
+}
+
+"$bin/bench_storage" --grid25 "$data/grid25.mdb"
+workdir="$scratch/work"
+mkdir -p "$workdir"
+: >"$scratch/minimal-map" >"$scratch/minimal-cpu" >"$scratch/minimal-peak" \
+    >"$scratch/dialog-map" >"$scratch/dialog-cpu" \
+    >"$scratch/accept-map" >"$scratch/quillgrid-peak"
+for run in $(seq "$starts"); do
+    log="$scratch/minimal-$run.log"
+    "$bin/bench_mapwatch" 30 "$bin/bench_minimal" >"$log" &
+    watcher=$!
+    pid="$(wait_line "$log" '^pid ' | cut -d' ' -f2)"
+    mapped="$(wait_line "$log" '^map .* Minimal$')"
+    echo "$mapped" | cut -d' ' -f2 >>"$scratch/minimal-map"
+    echo "$mapped" | cut -d' ' -f3 >>"$scratch/minimal-cpu"
+    sleep 0.3
+    peak_kb "$pid" >>"$scratch/minimal-peak"
+    stop "$pid" "$watcher"
+
+    log="$scratch/quillgrid-$run.log"
+    (cd "$workdir" && exec "$bin/bench_mapwatch" 30 "$root/build/src/quillgrid") >"$log" &
+    watcher=$!
+    pid="$(wait_line "$log" '^pid ' | cut -d' ' -f2)"
+    dialog="$(wait_line "$log" '^map .* Locate the Database')"
+    echo "$dialog" | cut -d' ' -f2 >>"$scratch/dialog-map"
+    echo "$dialog" | cut -d' ' -f3 >>"$scratch/dialog-cpu"
+    xdotool windowfocus --sync "$(echo "$dialog" | cut -d' ' -f4)"
+    xdotool type --delay 1 "$data/grid25.mdb"
+    xdotool key Return
+    closed="$(wait_line "$log" '^unmap .* Locate the Database' | cut -d' ' -f2)"
+    main="$(wait_line "$log" '^map .* Quillgrid$')"
+    awk -v a="$(echo "$main" | cut -d' ' -f2)" -v b="$closed" 'BEGIN { print a - b }' \
+        >>"$scratch/accept-map"
+    window="$(echo "$main" | cut -d' ' -f4)"
+    xdotool windowfocus --sync "$window"
+    xdotool key ctrl+o
+    names="$(wait_line "$log" '^map .* Name of the Crossword')"
+    xdotool windowfocus --sync "$(echo "$names" | cut -d' ' -f4)"
+    xdotool type --delay 1 Grid25
+    xdotool key Return
+    wait_line "$log" '^unmap .* Name of the Crossword' >/dev/null
+    for _ in $(seq 100); do
+        [ "$(xdotool getwindowname "$window")" = "Quillgrid - Grid25" ] && break
+        sleep 0.05
+    done
+    if [ "$(xdotool getwindowname "$window")" != "Quillgrid - Grid25" ]; then
+        echo "bench.sh: the 25 x 25 crossword did not open" >&2
+        exit 1
+    fi
+    sleep 0.3
+    peak_kb "$pid" >>"$scratch/quillgrid-peak"
+    stop "$pid" "$watcher"
+done
+
+minimal_map="$(median <"$scratch/minimal-map")"
+dialog_map="$(median <"$scratch/dialog-map")"
+minimal_cpu="$(median <"$scratch/minimal-cpu")"
+dialog_cpu="$(median <"$scratch/dialog-cpu")"
+accept_map="$(median <"$scratch/accept-map")"
+minimal_peak="$(median <"$scratch/minimal-peak")"
+quillgrid_peak="$(median <"$scratch/quillgrid-peak")"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+within() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b) ? 1 : 0 }'; }
+
+rows="$scratch/rows"
+{
+    row "process start to the file dialog on screen (Xvfb, window mapped)" \
+        "${dialog_map} ms" "${minimal_map} ms (minimal Qt Widgets window)" \
+        "$(ratio "$dialog_map" "$minimal_map")" "at most 1.5x" \
+        "$(within "$dialog_map" "$(awk -v b="$minimal_map" 'BEGIN { print 1.5 * b }')")"
+    row "the same in processor time (all threads, until mapped)" "${dialog_cpu} ms" \
+        "${minimal_cpu} ms (minimal Qt Widgets window)" "$(ratio "$dialog_cpu" "$minimal_cpu")" \
+        "at most 1.5x" \
+        "$(within "$dialog_cpu" "$(awk -v b="$minimal_cpu" 'BEGIN { print 1.5 * b }')")"
+    row "file dialog accepted to the main window on screen" "${accept_map} ms" "" "" \
+        "< 50 ms" "$(awk -v a="$accept_map" 'BEGIN { print (a < 50) ? 1 : 0 }')"
+    row "peak RSS after start-up, 25 x 25 crossword open" \
+        "$(awk -v k="$quillgrid_peak" 'BEGIN { printf "%.1f MB", k / 1024 }')" \
+        "$(awk -v k="$minimal_peak" 'BEGIN { printf "%.1f MB", k / 1024 }') (minimal program)" \
+        "$(ratio "$quillgrid_peak" "$minimal_peak")" "at most 1.5x" \
+        "$(within "$quillgrid_peak" "$(awk -v b="$minimal_peak" 'BEGIN { print 1.5 * b }')")"
+} >"$rows"
+kill "$xvfb_pid" 2>/dev/null || true
+xvfb_pid=""
+unset DISPLAY
+export QT_QPA_PLATFORM=offscreen
+
+# ---------------------------------------------------------------- in-process figures
+"$bin/bench_storage" "$data" "$runs" >>"$rows"
+
+# The durable save's fsync calls, counted by the kernel's own account of one save.
+fsyncs() {
+    rm -f "$scratch/fsync.mdb"
+    "$bin/bench_storage" --empty "$scratch/fsync.mdb"
+    strace -f -c -e trace=fsync,fdatasync -o "$scratch/strace.txt" \
+        "$bin/bench_storage" "$1" "$scratch/fsync.mdb" >/dev/null
+    awk '$NF == "total" { print $4 } END { if (!NR) print 0 }' "$scratch/strace.txt" |
+        head -1
+}
+ours="$(fsyncs --save-once)"
+plain="$(fsyncs --plain-save-once)"
+row "fsync calls in that save (strace)" "$ours" "$plain (71 autocommitted inserts)" \
+    "$(ratio "$ours" "$plain")" "at most 4" "$(within "$ours" 4)" >>"$rows"
+
+mkdir -p "$data/pdf"
+"$bin/bench_printouts" "$data/pdf" "$runs" >>"$rows"
+if [ -x "$bin/bench_export" ]; then
+    "$bin/bench_export" "$data" "$runs" >>"$rows"
+else
+    row "each export (.ipuz, .puz) of the 30 x 30 crossword" "not measured yet" "" "" \
+        "< 5 ms" 0 >>"$rows"
+fi
+
+# ---------------------------------------------------------------- the table
+cpu="$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)"
+memory="$(awk '/^MemTotal:/ { printf "%.1f GB", $2 / 1048576 }' /proc/meminfo)"
+os="$(. /etc/os-release && echo "$PRETTY_NAME"), kernel $(uname -r)"
+qt="$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
+echo "Taken $(date -u '+%Y-%m-%d %H:%M UTC') at commit $(git rev-parse --short HEAD)" \
+    "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up)."
+echo
+echo "Machine: $(nproc) CPUs ($cpu), $memory memory, $os, Qt $qt;" \
+    "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."
+echo
+echo "| figure | median | baseline, same run | ratio | goal | verdict |"
+echo "|---|---|---|---|---|---|"
+cat "$rows"
