@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 
 const QString CrosswordName::nameTakenText =
     QStringLiteral("Cannot replace the old Crossword with the new one. Give another name.");
@@ -30,6 +31,8 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     xwordname = new QComboBox(this);
     xwordname->setObjectName(QStringLiteral("xwordname"));
     xwordname->setGeometry(152, 16, 113, 21);
+    storedNames_ = new QStringListModel(xwordname);
+    xwordname->setModel(storedNames_);
     xwordname->setEditable(true);
     // Typing a name and pressing Enter confirms it; it must not join the list of stored
     // names, which only the database fills.
@@ -66,7 +69,7 @@ Result<Done> CrosswordName::prepare(Purpose purpose)
     if (!names.ok())
         return Result<Done>::failure(names.error());
     // Stored order, duplicates and all: the list shows the table as it stands.
-    xwordname->addItems(names.value());
+    storedNames_->setStringList(names.value());
     xwordname->setEditText(QString());
     xwordname->setFocus();
     return Result<Done>::success({});
