@@ -3,7 +3,10 @@
 // What the bench programs share: medians, the process's own memory, and the markdown
 // rows that scripts/bench.sh gathers into the table of BENCHMARKS.md.
 
+#include <time.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -23,6 +26,35 @@ inline std::string format(const char* pattern, double value)
     std::snprintf(text, sizeof text, pattern, value);
     return text;
 }
+
+// Times one run twice over: by the clock, which the goals are set in, and by the processor
+// time of the calling thread, which shows what the run itself cost on a busy machine.
+class Stopwatch {
+public:
+    Stopwatch() { restart(); }
+    void restart()
+    {
+        wallStart_ = std::chrono::steady_clock::now();
+        cpuStart_ = threadCpuMs();
+    }
+    double wallMs() const
+    {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                         wallStart_)
+            .count();
+    }
+    double cpuMs() const { return threadCpuMs() - cpuStart_; }
+
+private:
+    static double threadCpuMs()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    }
+    std::chrono::steady_clock::time_point wallStart_;
+    double cpuStart_ = 0;
+};
 
 // One line of the table: the figure, its median, the baseline taken in the same run and
 // the ratio of the two (none where there is no baseline), the goal, and whether it is met.
