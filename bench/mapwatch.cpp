@@ -14,9 +14,9 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <dirent.h>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <fstream>
 #include <map>
 #include <string>
@@ -121,8 +121,8 @@ int main(int argc, char* argv[])
                             titles[window].c_str());
             } else if (event.type == UnmapNotify && event.xunmap.event == root &&
                        titles.count(event.xunmap.window)) {
-                std::printf("unmap %.1f %.1f 0x%lx %s\n", at, cpuMs(child),
-                            event.xunmap.window, titles[event.xunmap.window].c_str());
+                std::printf("unmap %.1f %.1f 0x%lx %s\n", at, cpuMs(child), event.xunmap.window,
+                            titles[event.xunmap.window].c_str());
             }
             std::fflush(stdout);
         }

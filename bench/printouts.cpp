@@ -102,13 +102,11 @@ void measure(const char* name, const QString& pdf, int runs,
     const double ms = bench::median(times);
     const double kb = QFileInfo(pdf).size() / 1024.0;
     const double mb = worstPeakKb / 1024.0;
-    bench::row(std::string("print-out of 30 x 30, 70 clues, as PDF: ") + name,
-               bench::format("%.1f ms", ms) +
-                   bench::format(" (processor %.1f ms)", bench::median(cpu)) +
-                   bench::format(", %.1f KB", kb) +
-                   bench::format(", peak %.1f MB above idle", mb),
-               "", 0, "< 70 ms; < 60 KB; at most 15 MB above idle",
-               ms < 70 && kb < 60 && mb <= 15);
+    bench::row(
+        std::string("print-out of 30 x 30, 70 clues, as PDF: ") + name,
+        bench::format("%.1f ms", ms) + bench::format(" (processor %.1f ms)", bench::median(cpu)) +
+            bench::format(", %.1f KB", kb) + bench::format(", peak %.1f MB above idle", mb),
+        "", 0, "< 70 ms; < 60 KB; at most 15 MB above idle", ms < 70 && kb < 60 && mb <= 15);
 }
 
 }  // namespace

@@ -73,7 +73,8 @@ public:
         QSqlQuery query(db());
         if (query.exec(statement))
             return true;
-        std::fprintf(stderr, "%s: %s\n", qPrintable(statement), qPrintable(query.lastError().text()));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(statement),
+                     qPrintable(query.lastError().text()));
         return false;
     }
     qint64 number(const QString& statement) const
@@ -145,8 +146,9 @@ QList<StoredClue> scanAll(const QSqlDatabase& db, qint64 crossId)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.exec(QStringLiteral("SELECT CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer "
-                              "FROM Clues ORDER BY rowid"));
+    query.exec(
+        QStringLiteral("SELECT CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer "
+                       "FROM Clues ORDER BY rowid"));
     QList<StoredClue> rows;
     while (query.next()) {
         if (query.value(0).toLongLong() != crossId)
@@ -271,8 +273,9 @@ bool plainSaveOnce(const QSqlDatabase& db, const QString& name)
         return false;
     const qint64 crossId = add.lastInsertId().toLongLong();
     QSqlQuery insert(db);
-    insert.prepare(QStringLiteral("INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, "
-                                  "CluePosY, Answer) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    insert.prepare(
+        QStringLiteral("INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, "
+                       "CluePosY, Answer) VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (const ClueEntry& clue : seventyClues()) {
         insert.bindValue(0, crossId);
         insert.bindValue(1, int(clue.number));
@@ -324,8 +327,8 @@ bool grid25(const QString& path)
             letters += QChar(u'A' + (line + k) % 26);
         clues.push_back(ClueEntry{QStringLiteral("Across %1").arg(line + 1), letters, 0,
                                   qint16(line), qint16(line + 1), true});
-        clues.push_back(ClueEntry{QStringLiteral("Down %1").arg(line + 1), letters,
-                                  qint16(line), 0, qint16(line + 1), false});
+        clues.push_back(ClueEntry{QStringLiteral("Down %1").arg(line + 1), letters, qint16(line),
+                                  0, qint16(line + 1), false});
     }
     QFile::remove(path);
     CrosswordDatabase db(path);
@@ -379,8 +382,7 @@ int table(const QDir& folder, int runs)
         bench::row(QStringLiteral("open one crossword, %1 crosswords x 70 clues")
                        .arg(QLocale(QLocale::English).toString(crosswords))
                        .toStdString(),
-                   ms(times.open.wall) +
-                       bench::format(" (processor %.2f ms", times.open.cpu) +
+                   ms(times.open.wall) + bench::format(" (processor %.2f ms", times.open.cpu) +
                        bench::format("; reading %.2f ms", times.reading) +
                        bench::format("; %.2fx the 300)", times.open.wall / smallest),
                    ms(times.plain) + " (plain scan and filter)", times.open.wall / times.plain,

@@ -2,13 +2,19 @@
 # Builds what the benchmarks need into build/, runs them all and prints the markdown table
 # kept in BENCHMARKS.md, with the machine it was taken on. Every figure is a median of
 # RUNS runs (21 unless given), each baseline is taken in the same run.
-#   scripts/bench.sh [RUNS]
+#   scripts/bench.sh [--record] [RUNS]
+# With --record the table also replaces the one in BENCHMARKS.md.
 # The databases of 300, 3,000 and 30,000 crosswords are built once into build/bench-data
 # and reused; the first run takes a minute or two longer for them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
+record=0
+if [ "${1:-}" = "--record" ]; then
+    record=1
+    shift
+fi
 runs="${1:-21}"
 # The start-up figures start whole programs, so they take fewer runs.
 starts=$(( runs < 11 ? runs : 11 ))
@@ -44,10 +50,11 @@ median() {
     sort -g | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)]; else print "nan" }'
 }
 
-# row FIGURE VALUE BASELINE RATIO GOAL MET(1/0)
+# row FIGURE VALUE BASELINE RATIO GOAL MET (1, 0, or - for not measured)
 row() {
     local verdict="met"
     [ "$6" = 1 ] || verdict="**missed**"
+    [ "$6" != - ] || verdict="pending"
     printf '| %s | %s | %s | %s | %s | %s |\n' "$1" "$2" "$3" "$4" "$5" "$verdict"
 }
 
@@ -189,11 +196,13 @@ row "fsync calls in that save (strace)" "$ours" "$plain (71 autocommitted insert
 
 mkdir -p "$data/pdf"
 "$bin/bench_printouts" "$data/pdf" "$runs" >>"$rows"
+# Every other bench program with table rows takes the same two arguments and prints its
+# rows through bench/BenchTable.h; the exports are measured once bench/export.cpp exists.
 if [ -x "$bin/bench_export" ]; then
     "$bin/bench_export" "$data" "$runs" >>"$rows"
 else
     row "each export (.ipuz, .puz) of the 30 x 30 crossword" "not measured yet" "" "" \
-        "< 5 ms" 0 >>"$rows"
+        "< 5 ms" - >>"$rows"
 fi
 
 # ---------------------------------------------------------------- the table
@@ -201,12 +210,30 @@ cpu="$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)"
 memory="$(awk '/^MemTotal:/ { printf "%.1f GB", $2 / 1048576 }' /proc/meminfo)"
 os="$(. /etc/os-release && echo "$PRETTY_NAME"), kernel $(uname -r)"
 qt="$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
-echo "Taken $(date -u '+%Y-%m-%d %H:%M UTC') at commit $(git rev-parse --short HEAD)" \
-    "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up)."
-echo
-echo "Machine: $(nproc) CPUs ($cpu), $memory memory, $os, Qt $qt;" \
-    "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."
-echo
-echo "| figure | median | baseline, same run | ratio | goal | verdict |"
-echo "|---|---|---|---|---|---|"
-cat "$rows"
+table="$scratch/table"
+{
+    echo "Taken $(date -u '+%Y-%m-%d %H:%M UTC') at commit $(git rev-parse --short HEAD)" \
+        "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up)."
+    echo
+    echo "Machine: $(nproc) CPUs ($cpu), $memory memory, $os, Qt $qt;" \
+        "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."
+    echo
+    echo "| figure | median | baseline, same run | ratio | goal | verdict |"
+    echo "|---|---|---|---|---|---|"
+    cat "$rows"
+} >"$table"
+cat "$table"
+
+# The recorded table sits between two marker lines of BENCHMARKS.md.
+if [ "$record" = 1 ]; then
+    awk -v table="$table" '
+        /^<!-- table begins -->$/ {
+            print
+            while ((getline line < table) > 0) print line
+            skip = 1
+            next
+        }
+        /^<!-- table ends -->$/ { skip = 0 }
+        !skip { print }' BENCHMARKS.md >"$scratch/BENCHMARKS.md"
+    cp "$scratch/BENCHMARKS.md" BENCHMARKS.md
+fi
