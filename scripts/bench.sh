@@ -212,11 +212,12 @@ os="$(. /etc/os-release && echo "$PRETTY_NAME"), kernel $(uname -r)"
 qt="$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
 table="$scratch/table"
 {
-    echo "Taken $(date -u '+%Y-%m-%d %H:%M UTC') at commit $(git rev-parse --short HEAD)" \
-        "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up)."
+    echo "Taken $(date -u '+%Y-%m-%d %H:%M UTC') at commit $(git rev-parse --short HEAD)"
+    echo "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up)."
     echo
-    echo "Machine: $(nproc) CPUs ($cpu), $memory memory, $os, Qt $qt;" \
-        "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."
+    echo "Machine: $(nproc) CPUs ($cpu), $memory memory,"
+    echo "$os,"
+    echo "Qt $qt; load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."
     echo
     echo "| figure | median | baseline, same run | ratio | goal | verdict |"
     echo "|---|---|---|---|---|---|"
