@@ -59,17 +59,31 @@ row() {
 }
 
 # ---------------------------------------------------------------- the real binary under X
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    2>"$scratch/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-if [ ! -s "$scratch/display" ]; then
+# A display number of its own, away from the low ones that tests and desktops take.
+display=""
+for _ in $(seq 20); do
+    number=$(( 100 + RANDOM % 800 ))
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$scratch/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -S "/tmp/.X11-unix/X$number" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -S "/tmp/.X11-unix/X$number" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        display=":$number"
+        break
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+done
+if [ -z "$display" ]; then
     echo "bench.sh: Xvfb did not start:" >&2
     cat "$scratch/xvfb.log" >&2
     exit 1
 fi
-DISPLAY=":$(cat "$scratch/display")"
-export DISPLAY
+export DISPLAY="$display"
 export QT_QPA_PLATFORM=xcb
 # Neither program may find the other's remembered settings, or a user's.
 export XDG_CONFIG_HOME="$scratch/config"
