@@ -2,6 +2,7 @@
 // real printer device, with their size and memory, and keeps the last PDF of each for a
 // look: bench_printouts [folder] [runs]
 #include "BenchTable.h"
+#include "Letters.h"
 #include "model/PuzzleState.h"
 #include "printing/ClueListing.h"
 #include "printing/CluePrintout.h"
@@ -51,14 +52,6 @@ void place(PuzzleState& state, const char* clue, const char* answer, int x, int 
     state.clueNumber = std::max<qint16>(state.clueNumber, qint16(number));
 }
 
-QString line(int start, int count)
-{
-    QString text;
-    for (int k = 0; k < count; ++k)
-        text += QChar(u'A' + (start + k) % 26);
-    return text;
-}
-
 // The largest crossword there can be: every cell of 30 x 30 lettered, 70 clues (30 across,
 // 40 down), with letters chosen so that all answers agree where they cross.
 PuzzleState largest()
@@ -71,12 +64,14 @@ PuzzleState largest()
         place(state, clue, answer.toLatin1().constData(), x, y, ++number, across);
     };
     for (int row = 0; row < 30; ++row)
-        add("An across clue long enough to fill a good part of the line", line(row, 30), 0, row,
-            true);
+        add("An across clue long enough to fill a good part of the line",
+            bench::agreeingLetters(row, 30), 0, row, true);
     for (int column = 0; column < 30; ++column)
-        add("A down clue that is a little shorter", line(column, 30), column, 0, false);
+        add("A down clue that is a little shorter", bench::agreeingLetters(column, 30), column, 0,
+            false);
     for (int column = 0; column < 30; column += 3)
-        add("A down clue from halfway", line(column + 15, 15), column, 15, false);
+        add("A down clue from halfway", bench::agreeingLetters(column + 15, 15), column, 15,
+            false);
     return state;
 }
 

@@ -7,6 +7,7 @@
 //   bench_storage --grid25 FILE       a database holding one 25 x 25 crossword, named "Grid25"
 
 #include "BenchTable.h"
+#include "Letters.h"
 #include "model/ClueEntry.h"
 #include "model/PuzzleState.h"
 #include "seams/ImageSurface.h"
@@ -328,9 +329,7 @@ bool grid25(const QString& path)
 {
     std::vector<ClueEntry> clues;
     for (int line = 0; line < 25; ++line) {
-        QString letters;
-        for (int k = 0; k < 25; ++k)
-            letters += QChar(u'A' + (line + k) % 26);
+        const QString letters = bench::agreeingLetters(line, 25);
         clues.push_back(ClueEntry{QStringLiteral("Across %1").arg(line + 1), letters, 0,
                                   qint16(line), qint16(line + 1), true});
         clues.push_back(ClueEntry{QStringLiteral("Down %1").arg(line + 1), letters, qint16(line),
