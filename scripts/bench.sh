@@ -19,7 +19,7 @@ runs="${1:-21}"
 # The start-up figures start whole programs, so they take fewer runs.
 starts=$(( runs < 11 ? runs : 11 ))
 
-BENCH_PACKAGES=(xvfb xdotool x11-utils libx11-dev strace)
+BENCH_PACKAGES=(xvfb xdotool libx11-dev strace)
 install_missing "${QUILLGRID_BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}" >&2
 
 programs=()
