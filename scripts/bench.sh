@@ -242,7 +242,8 @@ qt="$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
 table="$scratch/table"
 {
     echo "Taken $(date -u '+%Y-%m-%d %H:%M UTC') at commit $(git rev-parse --short HEAD)"
-    echo "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up)."
+    echo "with \`scripts/bench.sh $runs\` (medians of $runs runs, $starts for start-up;" \
+        "$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' build/CMakeCache.txt) build)."
     echo
     echo "Machine: $(nproc) CPUs ($cpu), $memory memory,"
     echo "$os,"
