@@ -1,6 +1,7 @@
 // How long one clue placement takes with the real dialog and the real drawing surface,
 // for the heaviest crossword the program allows: a 30 x 30 grid on a full-screen drawing
 // area with 70 answers of 30 letters each, all crossing. Run with QT_QPA_PLATFORM=offscreen.
+#include "Letters.h"
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/GridGeometry.h"
@@ -44,14 +45,6 @@ public:
     void enableCrosswordMenus() override {}
 };
 
-// Letters chosen so that every across and every down answer agree where they cross.
-QString line(int start, int count) {
-    QString text;
-    for (int k = 0; k < count; ++k)
-        text += QChar(u'A' + (start + k) % 26);
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -67,7 +60,7 @@ int main(int argc, char* argv[]) {
         const int lineIndex = i % 30;
         ui.across = (i / 30) % 2 == 0;
         ui.clue = QStringLiteral("Clue %1").arg(i);
-        ui.answer = line(lineIndex, 30);
+        ui.answer = bench::agreeingLetters(lineIndex, 30);
         const QPoint cell = ui.across ? QPoint(0, lineIndex) : QPoint(lineIndex, 0);
         const QPoint press(GridGeometry::left(state, cell.x()) + state.cellWidth / 2,
                            GridGeometry::top(state, cell.y()) + state.cellHeight / 2);

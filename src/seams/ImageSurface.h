@@ -3,8 +3,10 @@
 #include "Surface.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRect>
+#include <QStaticText>
 
 #include <functional>
 
@@ -43,5 +45,8 @@ private:
     qreal ratio_;
     QImage image_;
     QFont font_;
+    // Laid out once per text, size and weight: a grid repeats the same few letters and
+    // numbers hundreds of times, and laying text out costs far more than drawing it.
+    QHash<QString, QStaticText> laidOut_;
     std::function<void(const QRect&)> onChange_;
 };

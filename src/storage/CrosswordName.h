@@ -10,6 +10,7 @@ class CrosswordDatabase;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStringListModel;
 class Ui;
 
 // Lists the stored crosswords and hands one name back: a listed one when a crossword is
@@ -42,6 +43,8 @@ private:
     std::optional<QString> chosen_;
     QLabel* Label1 = nullptr;
     QComboBox* xwordname = nullptr;
+    // Filled in one step: tens of thousands of names go in at once, not item by item.
+    QStringListModel* storedNames_ = nullptr;
     QPushButton* OK = nullptr;
     QPushButton* Cancel = nullptr;
 };
