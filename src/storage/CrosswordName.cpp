@@ -4,6 +4,7 @@
 #include "seams/Ui.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,9 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     // names, which only the database fills.
     xwordname->setInsertPolicy(QComboBox::NoInsert);
     xwordname->setDuplicatesEnabled(true);
+    // Names differing only in letter case are different crosswords: completion may
+    // finish what is typed, never change the case of what was typed already.
+    xwordname->completer()->setCaseSensitivity(Qt::CaseSensitive);
     Label1->setBuddy(xwordname);
     // The combo box's own text field has no label of its own to lend it a name.
     xwordname->lineEdit()->setAccessibleName(tr("Name of the Crossword"));
