@@ -1,6 +1,7 @@
 // How long Open and Save take on a database of about a million clue rows.
 //   bench_storage [folder]   (the database is built there, in a temporary file)
 
+#include "editing/GridDrawing.h"
 #include "model/PuzzleState.h"
 #include "seams/ImageSurface.h"
 #include "seams/Ui.h"
@@ -120,7 +121,8 @@ int main(int argc, char* argv[])
 
         ui.name = name;
         timer.restart();
-        openCrossword(state, surface, ui, db, dialog);
+        if (openCrossword(state, surface.size(), ui, db, dialog))
+            GridDrawing::drawGrid(surface, state);
         opens.push_back(timer.nsecsElapsed() / 1e6);
         if (state.clueCount != 70)
             std::fprintf(stderr, "opened %d clues\n", state.clueCount);
