@@ -5,28 +5,14 @@
 #include "model/Rounding.h"
 #include "seams/Ui.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr qreal millimetresPerInch = 25.4;
 constexpr QPointF titleTopMm(0, 10);
 constexpr QPointF referencePointMm(10, 30);
 constexpr int titlePointSize = 14;
 constexpr int letterInset = 2;
-
-int roundedDots(qreal millimetres, int dotsPerInch)
-{
-    return int(roundHalfEven(millimetres * dotsPerInch / millimetresPerInch));
-}
-
-bool gridFits(QSize cells, QSizeF printableMm, int dotsPerInch)
-{
-    const int right = roundedDots(referencePointMm.x(), dotsPerInch) + PrintLayout::gridOffsetX +
-                      PrintLayout::cellWidth * cells.width();
-    const int bottom = roundedDots(referencePointMm.y(), dotsPerInch) + PrintLayout::gridOffsetY +
-                       PrintLayout::cellHeight * cells.height();
-    return right <= printableMm.width() * dotsPerInch / millimetresPerInch &&
-           bottom <= printableMm.height() * dotsPerInch / millimetresPerInch;
-}
 
 // Where the page goes: the first portrait printer, or the current one when none is
 // portrait; with no printer at all, a PDF file the user names.
@@ -62,14 +48,14 @@ QPoint cellTopLeft(QPoint origin, int column, int row)
             origin.y() + gridOffsetY + cellHeight * row};
 }
 
-int gridDotsPerInch(QSize cells, QSizeF printableMm)
+qreal gridScale(QSize cells, QPoint origin, QSizeF printableDots)
 {
-    if (cells.isEmpty())
-        return lowestDotsPerInch;
-    int dotsPerInch = lowestDotsPerInch;
-    while (dotsPerInch < highestDotsPerInch && !gridFits(cells, printableMm, dotsPerInch))
-        ++dotsPerInch;
-    return dotsPerInch;
+    // The grid's extent from the reference point, offset included.
+    const qreal width = gridOffsetX + cellWidth * cells.width();
+    const qreal height = gridOffsetY + cellHeight * cells.height();
+    const qreal room = std::min((printableDots.width() - origin.x()) / width,
+                                (printableDots.height() - origin.y()) / height);
+    return std::clamp(room, 0.0, 1.0);
 }
 
 bool jobGoesOn(PrintDevice& device, Ui& ui)
@@ -90,13 +76,10 @@ void EndPrintout(PrintDevice& device, Ui& ui)
 
 }  // namespace PrintLayout
 
-bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells)
+bool PrintPageHeading(PrintDevice& device, Ui& ui)
 {
     if (!choosePrinter(device, ui))
         return false;
-    device.setUnit(PrintUnit::Millimetres);
-    if (!gridCells.isEmpty())
-        device.setResolution(PrintLayout::gridDotsPerInch(gridCells, device.printableSize()));
 
     // Cancel gives an empty title, and the print-out goes on without one.
     const QString title = ui.prompt(QStringLiteral("Enter Title for the Crossword:"),
@@ -112,7 +95,7 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells)
     return PrintLayout::jobGoesOn(device, ui);
 }
 
-QPoint BeginGridLayout(PrintDevice& device, Ui& ui)
+QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells)
 {
     device.setCurrentPoint(referencePointMm);
     device.setUnit(PrintUnit::Dots);
@@ -124,6 +107,9 @@ QPoint BeginGridLayout(PrintDevice& device, Ui& ui)
                PrintLayout::applicationTitle);
     device.setFillColour(QColor(0, 0, 0));
     device.setFillStyle(FillStyle::Solid);
+    // Raising the resolution instead would shrink the cells under fonts of the same size,
+    // and each row's boxes would cover the feet of the letters above.
+    device.setScale(PrintLayout::gridScale(cells, origin, device.printableSize()), origin);
     return origin;
 }
 
