@@ -1,6 +1,7 @@
 #include "PrintLayout.h"
 
 #include "PrintDevice.h"
+#include "WrapLine.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
 #include "seams/Ui.h"
@@ -12,6 +13,8 @@ namespace {
 constexpr QPointF titleTopMm(0, 10);
 constexpr QPointF referencePointMm(10, 30);
 constexpr int titlePointSize = 14;
+constexpr qreal smallestTitlePointSize = 8;  // still read at arm's length
+constexpr qreal titleSizeStep = 0.5;
 constexpr int letterInset = 2;
 
 // Where the page goes: the first portrait printer, or the current one when none is
@@ -33,6 +36,27 @@ bool choosePrinter(PrintDevice& device, Ui& ui)
         }
     }
     return true;
+}
+
+// The whole title, centred: in the title font when it fits the printable width, else in
+// the largest size down to the smallest that fits, and past that wrapped onto further
+// lines. The font size is the title's own again afterwards.
+void printTitle(PrintDevice& device, const QString& title)
+{
+    const qreal width = device.printableSize().width();
+    for (qreal size = titlePointSize;
+         size > smallestTitlePointSize && device.textWidth(title) > width;) {
+        size = std::max(smallestTitlePointSize, size - titleSizeStep);
+        device.setFontSize(size);
+    }
+    const auto measure = [&device](const QString& text) { return device.textWidth(text); };
+    qreal top = titleTopMm.y();
+    for (const QString& line : wrapLine(title, width, measure)) {
+        device.setCurrentPoint({(width - device.textWidth(line)) / 2, top});
+        device.printText(line);
+        top = device.currentPoint().y();
+    }
+    device.setFontSize(titlePointSize);
 }
 
 }  // namespace
@@ -89,9 +113,7 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui)
     device.setUnit(PrintUnit::Millimetres);
     device.setFontSize(titlePointSize);
     device.setFontBold(true);
-    device.setCurrentPoint(
-        {(device.printableSize().width() - device.textWidth(title)) / 2, titleTopMm.y()});
-    device.printText(title);
+    printTitle(device, title);
     return PrintLayout::jobGoesOn(device, ui);
 }
 
