@@ -1,5 +1,7 @@
 #include "About.h"
 
+#include "seams/LayoutFont.h"
+
 #include <QLabel>
 
 #include <algorithm>
@@ -27,6 +29,7 @@ About::About(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(caption);
+    setFont(layoutFont(font()));
 
     auto* label = new QLabel(textParts().join(u'\n'), this);
     label->setObjectName(QStringLiteral("Label1"));

@@ -5,6 +5,7 @@
 #include "QtUi.h"
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
+#include "editing/GridDrawing.h"
 #include "editing/NewCrossword.h"
 #include "exchange/ExportCrossword.h"
 #include "printing/ClueList.h"
@@ -145,7 +146,8 @@ void Main::mnuNewCrossWord_Click()
 
 void Main::mnuOpenCrossword_Click()
 {
-    openCrossword(state_, surface_, ui_, *database_, *nameDialog_);
+    if (openCrossword(state_, surface_.size(), ui_, *database_, *nameDialog_))
+        GridDrawing::drawGrid(surface_, state_);
 }
 
 void Main::mnuSaveCrossword_Click()

@@ -1,6 +1,7 @@
 #include "ClueForm.h"
 
 #include "model/PuzzleState.h"
+#include "seams/LayoutFont.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -39,9 +40,9 @@ ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state
     setObjectName(QStringLiteral("ClueForm"));
     setWindowTitle(caption);
     setFixedSize(twips(0, 0, 6945, 1950).size());
-    // The layout is measured for 8-point Arial; the desktop's larger default would cut
-    // the captions short in these fixed places.
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    // The layout is measured for 8-point Arial at 96 dots per inch; the desktop's larger
+    // default would cut the captions short in these fixed places.
+    setFont(layoutFont(QFont(QStringLiteral("Arial"), 8)));
 
     auto* clueLabel = place(new QLabel(tr("Clue :"), this), "Label1", twips(720, 360, 495, 255));
     clue_ = place(new QLineEdit(this), "clue", twips(1200, 240, 5655, 375));

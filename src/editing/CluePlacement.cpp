@@ -110,17 +110,12 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
     for (int k = 0; k < length; ++k) {
         const QPoint cell = letterCell(start, across, k);
         state.gridLetters[cell.x()][cell.y()] = QString(answer.at(k));
-        GridDrawing::shadeLetterCell(surface, state, cell.x(), cell.y());
-        GridDrawing::drawLetter(surface, state, cell.x(), cell.y());
     }
 
     const int index = state.clueCount;
     ClueEntry& entry = state.clueTable[index];
     entry = ClueEntry{state.entryClue, answer, qint16(start.x()), qint16(start.y()), 0, across};
     ++state.clueCount;
-
-    const int formerPointSize = surface.fontPointSize();
-    surface.setFont(GridDrawing::numberPointSize, false);
 
     // A clue starting where an earlier one starts shares its number; any other takes the
     // next one.
@@ -134,7 +129,11 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
             break;
         }
     }
-    GridDrawing::drawNumberLabel(surface, state, start.x(), start.y(), entry.number);
 
-    surface.setFont(formerPointSize, true);
+    // Numbered first, so each cell is drawn whole: its letter, and its number where this
+    // clue or an earlier one starts.
+    for (int k = 0; k < length; ++k) {
+        const QPoint cell = letterCell(start, across, k);
+        GridDrawing::drawCellContent(surface, state, cell.x(), cell.y());
+    }
 }

@@ -1,6 +1,7 @@
 #include "GridDrawing.h"
 
 #include "GridGeometry.h"
+#include "model/ClueNumbers.h"
 #include "model/NumberText.h"
 #include "model/PuzzleState.h"
 #include "model/Rounding.h"
@@ -23,24 +24,33 @@ void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row
                     {left(state, column + 1), top(state, row + 1)});
 }
 
-void shadeLetterCell(Surface& surface, const PuzzleState& state, int column, int row)
+void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row)
 {
+    const int windowPointSize = surface.fontPointSize();
     surface.fillBox({left(state, column) + 1, top(state, row) + 1},
                     {left(state, column + 1) - 1, top(state, row + 1) - 1}, letterCellFill());
-}
-
-void drawLetter(Surface& surface, const PuzzleState& state, int column, int row)
-{
+    if (const auto number = firstClueNumberAt(state, column, row)) {
+        surface.setFont(numberPointSize, false);
+        surface.drawText({left(state, column), top(state, row)}, numberText(*number));
+    }
+    surface.setFont(windowPointSize, true);
     const double x = left(state, column) + state.cellWidth / 2.0 - 5;
     const double y = top(state, row) + state.cellHeight / 2.0 - 10;
     surface.drawText(QPoint(int(roundHalfEven(x)), int(roundHalfEven(y))),
                      state.gridLetters[column][row]);
 }
 
-void drawNumberLabel(Surface& surface, const PuzzleState& state, int column, int row,
-                     int number)
+void drawGrid(Surface& surface, const PuzzleState& state)
 {
-    surface.drawText({left(state, column), top(state, row)}, numberText(number));
+    surface.clear();
+    surface.setFont(letterPointSize, true);
+    for (int c = 0; c < state.xGridSize; ++c) {
+        for (int r = 0; r < state.yGridSize; ++r) {
+            drawCellBox(surface, state, c, r);
+            if (!state.gridLetters[c][r].isEmpty())
+                drawCellContent(surface, state, c, r);
+        }
+    }
 }
 
 }  // namespace GridDrawing

@@ -16,12 +16,12 @@ const QColor& letterCellFill();
 
 // The cell's box, outlined in the drawing colour and filled as an empty cell.
 void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row);
-// The light grey of a cell that holds a letter, inset so the border stays visible.
-void shadeLetterCell(Surface& surface, const PuzzleState& state, int column, int row);
-// The cell's letter from gridLetters, in the surface's current font.
-void drawLetter(Surface& surface, const PuzzleState& state, int column, int row);
-// A clue number at the cell's corner, in the surface's current font.
-void drawNumberLabel(Surface& surface, const PuzzleState& state, int column, int row,
-                     int number);
+// Everything inside the box of a cell that holds a letter: the light grey, the number of
+// the first clue starting there in a small plain font, and the letter in bold at the
+// surface's current size, which stays the font afterwards. Drawn whole each time, so a
+// later answer through a start cell keeps its number.
+void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row);
+// The whole grid afresh, as the crossword in memory holds it.
+void drawGrid(Surface& surface, const PuzzleState& state);
 
 }  // namespace GridDrawing

@@ -1,6 +1,7 @@
 #include "ClueList.h"
 
 #include "CluePrintout.h"
+#include "seams/LayoutFont.h"
 #include "seams/Ui.h"
 
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
     setObjectName(QStringLiteral("ClueList"));
     setWindowTitle(caption);
     setFixedSize(463, 523);
+    setFont(layoutFont(font()));
 
     tbClues_ = new QPlainTextEdit(this);
     tbClues_->setObjectName(QStringLiteral("tbClues"));

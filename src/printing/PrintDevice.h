@@ -42,6 +42,10 @@ public:
     virtual void setFontBold(bool bold) = 0;
     // The current point stays on the same spot of paper and is re-expressed.
     virtual void setUnit(PrintUnit unit) = 0;
+    // Draws what follows `factor` times its size, fonts and lines with it, towards
+    // `anchor` (current unit): what is placed at p lands at anchor + (p - anchor) *
+    // factor. Positions are still given unscaled; 1 draws them as given.
+    virtual void setScale(qreal factor, QPointF anchor) = 0;
 
     virtual QSizeF printableSize() = 0;
     virtual qreal textWidth(const QString& text) = 0;

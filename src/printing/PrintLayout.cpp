@@ -1,33 +1,22 @@
 #include "PrintLayout.h"
 
 #include "PrintDevice.h"
+#include "WrapLine.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
 #include "seams/TitlePrompt.h"
 #include "seams/Ui.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr qreal millimetresPerInch = 25.4;
 constexpr QPointF titleTopMm(0, 10);
 constexpr QPointF referencePointMm(10, 30);
 constexpr int titlePointSize = 14;
+constexpr qreal smallestTitlePointSize = 8;  // still read at arm's length
+constexpr qreal titleSizeStep = 0.5;
 constexpr int letterInset = 2;
-
-int roundedDots(qreal millimetres, int dotsPerInch)
-{
-    return int(roundHalfEven(millimetres * dotsPerInch / millimetresPerInch));
-}
-
-bool gridFits(QSize cells, QSizeF printableMm, int dotsPerInch)
-{
-    const int right = roundedDots(referencePointMm.x(), dotsPerInch) + PrintLayout::gridOffsetX +
-                      PrintLayout::cellWidth * cells.width();
-    const int bottom = roundedDots(referencePointMm.y(), dotsPerInch) + PrintLayout::gridOffsetY +
-                       PrintLayout::cellHeight * cells.height();
-    return right <= printableMm.width() * dotsPerInch / millimetresPerInch &&
-           bottom <= printableMm.height() * dotsPerInch / millimetresPerInch;
-}
 
 // Where the page goes: the first portrait printer, or the current one when none is
 // portrait; with no printer at all, a PDF file the user names.
@@ -50,6 +39,27 @@ bool choosePrinter(PrintDevice& device, Ui& ui)
     return true;
 }
 
+// The whole title, centred: in the title font when it fits the printable width, else in
+// the largest size down to the smallest that fits, and past that wrapped onto further
+// lines. The font size is the title's own again afterwards.
+void printTitle(PrintDevice& device, const QString& title)
+{
+    const qreal width = device.printableSize().width();
+    for (qreal size = titlePointSize;
+         size > smallestTitlePointSize && device.textWidth(title) > width;) {
+        size = std::max(smallestTitlePointSize, size - titleSizeStep);
+        device.setFontSize(size);
+    }
+    const auto measure = [&device](const QString& text) { return device.textWidth(text); };
+    qreal top = titleTopMm.y();
+    for (const QString& line : wrapLine(title, width, measure)) {
+        device.setCurrentPoint({(width - device.textWidth(line)) / 2, top});
+        device.printText(line);
+        top = device.currentPoint().y();
+    }
+    device.setFontSize(titlePointSize);
+}
+
 }  // namespace
 
 namespace PrintLayout {
@@ -63,14 +73,14 @@ QPoint cellTopLeft(QPoint origin, int column, int row)
             origin.y() + gridOffsetY + cellHeight * row};
 }
 
-int gridDotsPerInch(QSize cells, QSizeF printableMm)
+qreal gridScale(QSize cells, QPoint origin, QSizeF printableDots)
 {
-    if (cells.isEmpty())
-        return lowestDotsPerInch;
-    int dotsPerInch = lowestDotsPerInch;
-    while (dotsPerInch < highestDotsPerInch && !gridFits(cells, printableMm, dotsPerInch))
-        ++dotsPerInch;
-    return dotsPerInch;
+    // The grid's extent from the reference point, offset included.
+    const qreal width = gridOffsetX + cellWidth * cells.width();
+    const qreal height = gridOffsetY + cellHeight * cells.height();
+    const qreal room = std::min((printableDots.width() - origin.x()) / width,
+                                (printableDots.height() - origin.y()) / height);
+    return std::clamp(room, 0.0, 1.0);
 }
 
 bool jobGoesOn(PrintDevice& device, Ui& ui)
@@ -91,13 +101,10 @@ void EndPrintout(PrintDevice& device, Ui& ui)
 
 }  // namespace PrintLayout
 
-bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells)
+bool PrintPageHeading(PrintDevice& device, Ui& ui)
 {
     if (!choosePrinter(device, ui))
         return false;
-    device.setUnit(PrintUnit::Millimetres);
-    if (!gridCells.isEmpty())
-        device.setResolution(PrintLayout::gridDotsPerInch(gridCells, device.printableSize()));
 
     // Cancel gives an empty title, and the print-out goes on without one.
     const QString title = askCrosswordTitle(ui);
@@ -106,13 +113,11 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells)
     device.setUnit(PrintUnit::Millimetres);
     device.setFontSize(titlePointSize);
     device.setFontBold(true);
-    device.setCurrentPoint(
-        {(device.printableSize().width() - device.textWidth(title)) / 2, titleTopMm.y()});
-    device.printText(title);
+    printTitle(device, title);
     return PrintLayout::jobGoesOn(device, ui);
 }
 
-QPoint BeginGridLayout(PrintDevice& device, Ui& ui)
+QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells)
 {
     device.setCurrentPoint(referencePointMm);
     device.setUnit(PrintUnit::Dots);
@@ -124,6 +129,9 @@ QPoint BeginGridLayout(PrintDevice& device, Ui& ui)
                PrintLayout::applicationTitle);
     device.setFillColour(QColor(0, 0, 0));
     device.setFillStyle(FillStyle::Solid);
+    // Raising the resolution instead would shrink the cells under fonts of the same size,
+    // and each row's boxes would cover the feet of the letters above.
+    device.setScale(PrintLayout::gridScale(cells, origin, device.printableSize()), origin);
     return origin;
 }
 

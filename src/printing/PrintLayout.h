@@ -17,8 +17,6 @@ inline constexpr int cellWidth = 56;
 inline constexpr int cellHeight = 42;
 inline constexpr int gridOffsetX = 15;
 inline constexpr int gridOffsetY = 30;
-inline constexpr int lowestDotsPerInch = 150;
-inline constexpr int highestDotsPerInch = 1200;
 
 extern const QString applicationTitle;
 extern const QString fontName;
@@ -26,9 +24,9 @@ extern const QString fontName;
 // The top left corner of a cell's box.
 QPoint cellTopLeft(QPoint origin, int column, int row);
 
-// The lowest resolution, from 150 dots per inch up, at which a grid of `cells` fits a
-// printable area of `printableMm` together with its reference point.
-int gridDotsPerInch(QSize cells, QSizeF printableMm);
+// How much a grid of `cells` drawn from `origin` must shrink to end inside a printable
+// area of `printableDots`: 1 when it fits as it is.
+qreal gridScale(QSize cells, QPoint origin, QSizeF printableDots);
 
 // Reports why the job failed and ends it; true when there was nothing to report.
 bool jobGoesOn(PrintDevice& device, Ui& ui);
@@ -38,12 +36,12 @@ void EndPrintout(PrintDevice& device, Ui& ui);
 }  // namespace PrintLayout
 
 // Chooses the printer, asks for the title and prints it centred 10 mm down in Arial 14
-// bold; the unit is millimetres afterwards. A grid print-out passes its size, so the
-// resolution can be raised until the grid fits the page. False when the print-out is
-// abandoned: no PDF file was named, or the printer could not be started (reported).
-bool PrintPageHeading(PrintDevice& device, Ui& ui, QSize gridCells = {});
+// bold; the unit is millimetres afterwards. False when the print-out is abandoned: no
+// PDF file was named, or the printer could not be started (reported).
+bool PrintPageHeading(PrintDevice& device, Ui& ui);
 // Fixes the grid's reference point 10 mm / 30 mm in, shows it in printer dots and
-// leaves the unit in dots with a solid black fill. Returns the point.
-QPoint BeginGridLayout(PrintDevice& device, Ui& ui);
+// leaves the unit in dots with a solid black fill. A grid of `cells` too large for the
+// page is then drawn smaller as a whole, towards the point. Returns the point.
+QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells);
 // The black cell box and, for a cell holding a letter, the white box inside it.
 void DrawCellFrame(PrintDevice& device, int column, int row, QPoint origin, bool letterCell);

@@ -96,6 +96,13 @@ void QtPrintDevice::setUnit(PrintUnit unit)
     unit_ = unit;
 }
 
+void QtPrintDevice::setScale(qreal factor, QPointF anchor)
+{
+    const QPointF at = toDots(anchor);
+    scaling_ = QTransform::fromTranslate(at.x(), at.y()).scale(factor, factor);
+    scaling_.translate(-at.x(), -at.y());
+}
+
 QSizeF QtPrintDevice::printableSize()
 {
     return printer().pageLayout().paintRect(QPageLayout::Millimeter).size() * unitsPerMm();
@@ -218,8 +225,10 @@ QPrinter& QtPrintDevice::printer()
 
 bool QtPrintDevice::started()
 {
-    if (job_ == Job::Printing)
+    if (job_ == Job::Printing) {
+        painter_->setTransform(scaling_);
         return true;
+    }
     if (job_ == Job::Failed)
         return false;
 
@@ -241,6 +250,7 @@ bool QtPrintDevice::started()
         return false;
     }
     job_ = Job::Printing;
+    painter_->setTransform(scaling_);
     return true;
 }
 
@@ -278,4 +288,5 @@ void QtPrintDevice::resetJob()
     fillStyle_ = FillStyle::Transparent;
     fillColour_ = Qt::black;
     textTransparent_ = false;
+    scaling_ = QTransform();
 }

@@ -3,6 +3,7 @@
 #include "PrintDevice.h"
 
 #include <QFont>
+#include <QTransform>
 
 #include <functional>
 #include <memory>
@@ -32,6 +33,7 @@ public:
     void setFontSize(qreal points) override;
     void setFontBold(bool bold) override;
     void setUnit(PrintUnit unit) override;
+    void setScale(qreal factor, QPointF anchor) override;
     QSizeF printableSize() override;
     qreal textWidth(const QString& text) override;
     qreal lineHeight() override;
@@ -51,6 +53,7 @@ private:
     enum class Job { None, Printing, Failed };
 
     QPrinter& printer();
+    // Starts the job at its first output, with the scale in force; false when it failed.
     bool started();
     qreal dotsPerMm() const;
     qreal unitsPerMm() const;
@@ -68,6 +71,7 @@ private:
     FillStyle fillStyle_ = FillStyle::Transparent;
     QColor fillColour_ = Qt::black;
     bool textTransparent_ = false;
+    QTransform scaling_;  // in printer dots
 
     Job job_ = Job::None;
     QString failure_;

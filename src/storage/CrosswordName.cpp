@@ -1,9 +1,11 @@
 #include "CrosswordName.h"
 
 #include "CrosswordDatabase.h"
+#include "seams/LayoutFont.h"
 #include "seams/Ui.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +24,7 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     setFixedSize(307, 76);
     // The controls keep their pixel places; at 8 points "Name of the Crossword :" fills
     // its 121 pixels exactly, where the desktop's larger font would cut it off.
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(layoutFont(QFont(QStringLiteral("Arial"), 8)));
 
     Label1 = new QLabel(QStringLiteral("Name of the Crossword :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -38,7 +40,14 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     // names, which only the database fills.
     xwordname->setInsertPolicy(QComboBox::NoInsert);
     xwordname->setDuplicatesEnabled(true);
+    // Names differing only in letter case are different crosswords: completion may
+    // finish what is typed, never change the case of what was typed already.
+    xwordname->completer()->setCaseSensitivity(Qt::CaseSensitive);
     Label1->setBuddy(xwordname);
+    // The colon ends where the combo box begins: on a screen scaled by a fraction the
+    // box's edge would be drawn over it, so the caption lies above the box.
+    Label1->raise();
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The combo box's own text field has no label of its own to lend it a name.
     xwordname->lineEdit()->setAccessibleName(tr("Name of the Crossword"));
 

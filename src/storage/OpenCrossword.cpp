@@ -3,11 +3,8 @@
 #include "CrosswordDatabase.h"
 #include "CrosswordName.h"
 #include "WindowCaption.h"
-#include "editing/GridDrawing.h"
 #include "editing/GridGeometry.h"
-#include "model/ClueNumbers.h"
 #include "model/PuzzleState.h"
-#include "seams/Surface.h"
 #include "seams/Ui.h"
 
 #include <limits>
@@ -50,24 +47,6 @@ std::optional<QString> clueFault(const StoredClue& clue, qint64 columns, qint64 
             .arg(rows);
     }
     return std::nullopt;
-}
-
-void redraw(const PuzzleState& state, Surface& surface)
-{
-    for (int c = 0; c < state.xGridSize; ++c) {
-        for (int r = 0; r < state.yGridSize; ++r) {
-            GridDrawing::drawCellBox(surface, state, c, r);
-            if (state.gridLetters[c][r].isEmpty())
-                continue;
-            GridDrawing::shadeLetterCell(surface, state, c, r);
-            if (const auto number = firstClueNumberAt(state, c, r)) {
-                surface.setFont(GridDrawing::numberPointSize, false);
-                GridDrawing::drawNumberLabel(surface, state, c, r, *number);
-            }
-            surface.setFont(GridDrawing::letterPointSize, true);
-            GridDrawing::drawLetter(surface, state, c, r);
-        }
-    }
 }
 
 }  // namespace
@@ -130,46 +109,46 @@ Result<Done> loadCrossword(PuzzleState& loaded, const StoredCrossword& crossword
     return Result<Done>::success({});
 }
 
-void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDatabase& database,
+bool openCrossword(PuzzleState& state, QSize drawingArea, Ui& ui, CrosswordDatabase& database,
                    CrosswordName& nameDialog)
 {
     const auto chosen = nameDialog.ask(CrosswordName::Purpose::Open);
     if (!chosen.ok()) {
         ui.message(chosen.error(), openCaption);
-        return;
+        return false;
     }
     if (!chosen.value()) {
         // The crossword in memory stays as it is, unsaved clues included.
         if (state.crosswordTitle.isEmpty())
             ui.setCaption(windowCaption(QString()));
-        return;
+        return false;
     }
     const QString& name = *chosen.value();
 
     const auto found = database.findCrossword(name);
     if (!found.ok()) {
         ui.message(found.error(), openCaption);
-        return;
+        return false;
     }
     if (!found.value()) {
         ui.message(QStringLiteral("No crossword named \"%1\" is stored in \"%2\" any more.")
                        .arg(name, database.path()),
                    openCaption);
-        return;
+        return false;
     }
     const auto clues = database.clueRows(*found.value());
     if (!clues.ok()) {
         ui.message(clues.error(), openCaption);
-        return;
+        return false;
     }
 
     PuzzleState loaded = state;
     if (const Result<Done> made = loadCrossword(loaded, *found.value(), clues.value());
         !made.ok()) {
         ui.message(made.error(), openCaption);
-        return;
+        return false;
     }
-    const QSize cell = GridGeometry::fitCells(surface.size(), loaded.xGridSize, loaded.yGridSize);
+    const QSize cell = GridGeometry::fitCells(drawingArea, loaded.xGridSize, loaded.yGridSize);
     if (cell.width() < 1 || cell.height() < 1) {
         ui.message(QStringLiteral("The window is too small for the %1 x %2 cells of \"%3\". "
                                   "Enlarge the window and open the crossword again.")
@@ -177,7 +156,7 @@ void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDataba
                        .arg(loaded.yGridSize)
                        .arg(name),
                    openCaption);
-        return;
+        return false;
     }
     loaded.cellWidth = qint16(cell.width());
     loaded.cellHeight = qint16(cell.height());
@@ -187,7 +166,6 @@ void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDataba
     state = std::move(loaded);
 
     ui.setCaption(windowCaption(state.crosswordTitle));
-    surface.clear();
-    redraw(state, surface);
     ui.enableCrosswordMenus();
+    return true;
 }

@@ -4,18 +4,19 @@
 #include "StoredRows.h"
 
 #include <QList>
+#include <QSize>
 
 class CrosswordDatabase;
 class CrosswordName;
-class Surface;
 class Ui;
 struct PuzzleState;
 
-// Lets the user pick a stored crossword, replaces the crossword in memory by it and
-// draws it. Leaving the name dialog without a name changes nothing; a crossword that
-// cannot be read, or that the editor could not have made, is reported and the crossword
-// in memory stays as it was.
-void openCrossword(PuzzleState& state, Surface& surface, Ui& ui, CrosswordDatabase& database,
+// Lets the user pick a stored crossword and replaces the crossword in memory by it, its
+// cells sized to fill `drawingArea`; drawing it is the caller's part. True when it was
+// loaded. Leaving the name dialog without a name changes nothing; a crossword that cannot
+// be read, or that the editor could not have made, is reported and the crossword in
+// memory stays as it was.
+bool openCrossword(PuzzleState& state, QSize drawingArea, Ui& ui, CrosswordDatabase& database,
                    CrosswordName& nameDialog);
 
 // Fills `loaded` from stored rows, or says why they cannot be a crossword of ours.

@@ -9,10 +9,12 @@
 #include "support/TestRegistry.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QMenuBar>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -52,6 +54,22 @@ void collectUnnamed(QAccessibleInterface* node, const QString& path, QStringList
         unnamed << here;
     for (int i = 0; i < node->childCount(); ++i)
         collectUnnamed(node->child(i), here, unnamed);
+}
+
+// The caption's ink as the window shows it, in its parent's pixels: from a picture of the
+// label alone, at the screen's own scale.
+QRectF captionInk(QLabel& label)
+{
+    const QImage alone = label.grab().toImage();
+    QRect ink;
+    for (int y = 0; y < alone.height(); ++y) {
+        for (int x = 0; x < alone.width(); ++x)
+            ink |= qGray(alone.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
+    }
+    const qreal scale = alone.devicePixelRatio();
+    return QRectF(QPointF(ink.topLeft()) / scale,
+                  QPointF(ink.bottomRight() + QPoint(1, 1)) / scale)
+        .translated(label.pos());
 }
 
 QStringList unnamedControls(QWidget& window)
@@ -115,6 +133,37 @@ private Q_SLOTS:
             unnamed = unnamedControls(window);
         });
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+
+    // No control hides any part of a caption, whatever the screen's density: the suite
+    // runs this at 96, 100, 120 and 144 dots per inch.
+    void everyCaptionShowsWhole_data() { everyControlHasAName_data(); }
+    void everyCaptionShowsWhole()
+    {
+        using WithWindow = std::function<void(std::function<void(QWidget&)>)>;
+        QFETCH(WithWindow, withWindow);
+        QStringList hidden{QStringLiteral("window never checked")};
+        withWindow([&](QWidget& window) {
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            hidden.clear();
+            for (QLabel* label : window.findChildren<QLabel*>()) {
+                if (label->window() != &window)
+                    continue;
+                const QRectF ink = captionInk(*label);
+                // Later siblings are drawn over the label.
+                const QObjectList& siblings = label->parentWidget()->children();
+                const bool covered =
+                    std::any_of(siblings.begin() + siblings.indexOf(label) + 1, siblings.end(),
+                                [&](QObject* sibling) {
+                                    auto* widget = qobject_cast<QWidget*>(sibling);
+                                    return widget && widget->isVisible() &&
+                                           QRectF(widget->geometry()).intersects(ink);
+                                });
+                if (covered || !QRectF(label->geometry()).contains(ink))
+                    hidden << label->objectName();
+            }
+        });
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QStringLiteral(", "))));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
+#include "editing/GridDrawing.h"
 #include "editing/GridGeometry.h"
 #include "editing/NewCrossword.h"
 #include "model/PuzzleState.h"
@@ -299,8 +300,8 @@ private Q_SLOTS:
     }
 
     // Cells of 23 x 39 put the letters on half pixels, showing which way they are
-    // rounded. The font before is 16 and plain: after, it is 16 again, and bold.
-    void drawsLettersThenTheNumberInTheirFonts()
+    // rounded. The font before is 16 and plain: the letters and what follows are 16 bold.
+    void drawsEachCellWholeInItsFonts()
     {
         Board board(25, 10);
         board.surface.setFont(16, false);
@@ -308,9 +309,22 @@ private Q_SLOTS:
         board.place({{0, 1}, "Day star", "sun", true});
 
         QCOMPARE(board.surface.operations.join(u';'),
-                 "fill 11,45 32,82 #f0f0f0;text 16,54 'S';fill 34,45 55,82 #f0f0f0;"
-                 "text 40,54 'U';fill 57,45 78,82 #f0f0f0;text 62,54 'N';"
-                 "font 5 plain;text 10,44 ' 1';font 16 bold");
+                 "fill 11,45 32,82 #f0f0f0;font 5 plain;text 10,44 ' 1';font 16 bold;"
+                 "text 16,54 'S';fill 34,45 55,82 #f0f0f0;font 16 bold;text 40,54 'U';"
+                 "fill 57,45 78,82 #f0f0f0;font 16 bold;text 62,54 'N'");
+    }
+
+    // ESUN across runs through the start cells of SUN and UP: they keep their numbers,
+    // and the screen shows what the redraw of the same crossword after Open shows.
+    void drawsWhatTheRedrawAfterOpenDraws()
+    {
+        Board board;
+        for (const Placement& entry : {sunAcross, Placement{{3, 3}, "Not down", "up", false},
+                                       Placement{{1, 3}, "Sun, east", "esun", true}})
+            board.place(entry);
+        ImageSurface redrawn(board.surface.size());
+        GridDrawing::drawGrid(redrawn, board.state);
+        QCOMPARE(board.surface.real.image(), redrawn.image());
     }
 
     // Numbers are 16 bits: at 32767 only a clue sharing an earlier start may be placed,

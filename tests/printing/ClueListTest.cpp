@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "printing/ClueList.h"
 #include "printing/CluePrintout.h"
+#include "printing/WrapLine.h"
 #include "support/TestRegistry.h"
 
 #include <QPlainTextEdit>

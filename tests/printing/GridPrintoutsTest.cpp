@@ -63,20 +63,6 @@ private Q_SLOTS:
         QCOMPARE(run.device.marks.at(0).shown, 1);
         QCOMPARE(run.device.marks.at(1).shown, 2);
     }
-
-    void raisesTheResolutionUntilALargeGridFits()
-    {
-        PuzzleState state = TestCrosswords::empty(30, 30);
-        TestCrosswords::place(state, "Last", "Z", 29, 29, 1, true);
-        for (const auto print : {printBlankGrid, printSolutionGrid}) {
-            RecordedRun run;
-            print(state, run.device, run.ui);
-            // 224 dpi on A4's 203 x 290 mm: the grid's right edge, 1783, within 1790.
-            QCOMPARE(run.ui.messages(), QStringList{" 88   265"});
-            QCOMPARE(run.device.drawn("box").constLast(),
-                     QStringLiteral("box 1727,1513-1783,1555 #000000"));
-        }
-    }
 };
 
 QUILLGRID_TEST(GridPrintoutsTest);

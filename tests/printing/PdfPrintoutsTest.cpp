@@ -88,6 +88,58 @@ private Q_SLOTS:
         QCOMPARE(page.pixelColor(grid + QPoint(56 + 1, 20)), QColor(Qt::black));
     }
 
+    // Too wide for the page at 150 dpi, so drawn smaller as a whole: every letter and
+    // number lies inside its own cell on paper and reads as placed.
+    void wideGridsKeepEachLetterInsideItsCell_data()
+    {
+        QTest::addColumn<QSize>("cells");
+        QTest::newRow("24 x 24") << QSize(24, 24);
+        QTest::newRow("26 x 10") << QSize(26, 10);
+        QTest::newRow("30 x 30") << QSize(30, 30);
+    }
+    void wideGridsKeepEachLetterInsideItsCell()
+    {
+        QFETCH(QSize, cells);
+        PuzzleState state = TestCrosswords::empty(cells.width(), cells.height());
+        QStringList placed;
+        for (int r = 0; r < cells.height(); ++r) {
+            QString answer;
+            for (int c = 0; c < cells.width(); ++c) {
+                answer += QChar(u'A' + (c + 3 * r) % 26);
+                placed << QStringLiteral("%1,%2 %3").arg(c).arg(r).arg(answer.back());
+            }
+            TestCrosswords::place(state, "Row", answer, 0, r, r + 1, true);
+            placed << QStringLiteral("0,%1 %2").arg(r).arg(r + 1);
+        }
+        PdfRun run(QStringLiteral("Wide"));
+        printSolutionGrid(state, run.device, run.ui);
+        QCOMPARE(run.ui.messages(), QStringList{" 59   177"});
+
+        // The grid is all that is dark below the title; its cells share it evenly.
+        const QRectF grid = QRectF(PdfReading::darkBounds(PdfReading::firstPage(run.pdf), 150))
+                                .adjusted(0, 0, -1, -1);
+        const QRectF points(grid.topLeft() * 72 / 150, grid.size() * 72 / 150);
+        const QSizeF cell(points.width() / cells.width(), points.height() / cells.height());
+        QStringList read;
+        QStringList outside;
+        for (const auto& [text, box] : PdfReading::words(run.pdf)) {
+            const int c = int((box.center().x() - points.left()) / cell.width());
+            const int r = int((box.center().y() - points.top()) / cell.height());
+            if (box.top() < points.top())
+                continue;  // the title
+            read << QStringLiteral("%1,%2 %3").arg(c).arg(r).arg(text);
+            // Half a point for where the grid's lines fall on the picture's pixels.
+            const QRectF own(points.topLeft() + QPointF(c * cell.width(), r * cell.height()),
+                             cell);
+            if (!own.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box))
+                outside << read.constLast();
+        }
+        QCOMPARE(outside, QStringList());
+        read.sort();
+        placed.sort();
+        QCOMPARE(read, placed);
+    }
+
     void clueListingReadsBack()
     {
         PdfRun run(QStringLiteral("Crossword"));

@@ -40,6 +40,22 @@ inline QStringList sortedWords(const QString& pdf)
     return words;
 }
 
+// Each word with its box, in points from the page's top left corner.
+inline QList<std::pair<QString, QRectF>> words(const QString& pdf)
+{
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"));
+    QList<std::pair<QString, QRectF>> found;
+    const QString html = QString::fromUtf8(run("pdftotext", {"-bbox", pdf, "-"}));
+    for (auto match = word.globalMatch(html); match.hasNext();) {
+        const auto m = match.next();
+        found.append(
+            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return found;
+}
+
 // The first page, one pixel to a dot at 150 dots per inch.
 inline QImage firstPage(const QString& pdf)
 {
@@ -64,6 +80,19 @@ inline QStringList cellPattern(const QImage& page, QPoint gridCorner, int column
         pattern << line;
     }
     return pattern;
+}
+
+// The smallest rectangle holding every dark pixel of `page` from row `fromY` down.
+inline QRect darkBounds(const QImage& page, int fromY)
+{
+    QRect bounds;
+    for (int y = fromY; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 128)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
 }
 
 }  // namespace PdfReading

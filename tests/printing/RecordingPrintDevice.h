@@ -64,6 +64,11 @@ public:
     void setFontSize(qreal points) override { fontSize_ = points; }
     void setFontBold(bool bold) override { bold_ = bold; }
     void setUnit(PrintUnit unit) override { unit_ = unit; }
+    void setScale(qreal factor, QPointF anchor) override
+    {
+        scale_ = factor;
+        anchorDots_ = anchor * dotsPerUnit();
+    }
     QSizeF printableSize() override { return printableMm * dotsPerInch / 25.4 / dotsPerUnit(); }
     qreal textWidth(const QString& text) override { return text.size() * 0.5 * em(); }
     qreal lineHeight() override { return 1.2 * em(); }
@@ -72,7 +77,7 @@ public:
     void printText(const QString& text) override
     {
         add(QStringLiteral("text"), QRectF(pointDots_, QSizeF()), text,
-            fontName_ + ' ' + QString::number(fontSize_) + (bold_ ? " bold" : "") +
+            fontName_ + ' ' + QString::number(fontSize_ * scale_) + (bold_ ? " bold" : "") +
                 (transparent_ ? " see-through" : ""));
         pointDots_ = QPointF(0, pointDots_.y() + lineHeight() * dotsPerUnit());
     }
@@ -99,14 +104,20 @@ public:
         add(QStringLiteral("end"), {}, {}, {});
         begun_ = false;
         page_ = 1;
+        scale_ = 1;
         return true;
     }
     QString failure() const override { return {}; }
 
 private:
+    // Where the mark lands on paper, the scale applied.
     void add(const QString& kind, QRectF rect, const QString& text, const QString& style)
     {
         begun_ = true;
+        const auto onPaper = [this](QPointF p) {
+            return anchorDots_ + (p - anchorDots_) * scale_;
+        };
+        rect = QRectF(onPaper(rect.topLeft()), onPaper(rect.bottomRight()));
         marks << Mark{kind, text, rect, style, page_, ui_.shown.size()};
     }
     qreal dotsPerUnit() const { return unit_ == PrintUnit::Dots ? 1.0 : dotsPerInch / 25.4; }
@@ -124,6 +135,8 @@ private:
     QColor fillColour_ = Qt::black;
     bool begun_ = false;
     int page_ = 1;
+    qreal scale_ = 1;
+    QPointF anchorDots_;
 };
 
 // A user at a machine with a portrait printer, who names every print-out "Title".

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/GridDrawing.h"
 #include "model/PuzzleState.h"
 #include "seams/ImageSurface.h"
 #include "storage/CrosswordDatabase.h"
@@ -148,7 +149,12 @@ struct Desk {
     QImage drawing;
 
     void save() { saveCrossword(state, ui, db, dialog); }
-    void open() { openCrossword(state, surface, ui, db, dialog); }
+    // As the main window does it: load, then draw what was loaded.
+    void open()
+    {
+        if (openCrossword(state, surface.size(), ui, db, dialog))
+            GridDrawing::drawGrid(surface, state);
+    }
     void saveAs(const PuzzleState& crossword, const QString& name)
     {
         state = crossword;

@@ -62,7 +62,7 @@ private Q_SLOTS:
         CrosswordDatabase other(path);
         CrosswordName dialog(other, desk.ui);
 
-        openCrossword(desk.state, desk.surface, desk.ui, other, dialog);
+        openCrossword(desk.state, desk.surface.size(), desk.ui, other, dialog);
         QCOMPARE(desk.unchanged(reason), QString());
         QVERIFY(desk.ui.messages()[0].contains(path));
         desk.remember();
