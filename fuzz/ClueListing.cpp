@@ -1,5 +1,6 @@
 #include "printing/ClueListing.h"
 #include "FuzzCheck.h"
+#include "model/ClueOrder.h"
 #include "model/PuzzleState.h"
 #include "printing/CluePrintout.h"
 #include "printing/RecordingPrintDevice.h"
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               in.ConsumeFloatingPointInRange(5.0, 400.0)};
 
     ClueTable sorted{};
-    const int count = ClueListing::sortClues(state, sorted);
+    const int count = sortClues(state, sorted);
     FUZZ_CHECK(count == state.clueCount);
     for (int i = 1; i < count; ++i)
         FUZZ_CHECK(sorted[i - 1].number <= sorted[i].number);
@@ -64,7 +65,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     printClueListing(listing, run.device, run.ui);
 
     const QList<RecordingPrintDevice::Mark> texts = run.device.marksOf(QStringLiteral("text"));
-    FUZZ_CHECK(!texts.isEmpty() && texts.constFirst().text == QStringLiteral("Title"));
+    // On paper narrower than the title, the title itself wraps onto several lines.
+    const QString titleAnswer = QStringLiteral("Title");
+    QString title;
+    qsizetype first = 0;
+    while (first < texts.size() && title.size() < titleAnswer.size())
+        title += texts.at(first++).text;
+    FUZZ_CHECK(title == titleAnswer);
     const qreal dotsPerMm = run.device.dotsPerInch / 25.4;
     // Widths in the unit the print-out left the device in, positions in dots.
     const qreal width = run.device.printableSize().width();
@@ -73,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qreal top = 25 * dotsPerMm;
     QString printed;
     int page = 0;
-    for (qsizetype i = 1; i < texts.size(); ++i) {
+    for (qsizetype i = first; i < texts.size(); ++i) {
         const RecordingPrintDevice::Mark& piece = texts.at(i);
         const bool firstOnPage = piece.page != page;
         page = piece.page;
