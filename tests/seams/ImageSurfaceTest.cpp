@@ -45,10 +45,12 @@ private Q_SLOTS:
         const QRectF actual = inkBounds(scaled);
         QVERIFY(!expected.isEmpty());
         const QPointF size(actual.width() - expected.width(), actual.height() - expected.height());
-        QVERIFY2(qAbs(size.x()) <= 2 && qAbs(size.y()) <= 2 &&
-                     qAbs(actual.top() - expected.top()) <= 2,
-                 qPrintable(QString("ink %1 x %2 at %3 off").arg(size.x()).arg(size.y())
-                                .arg(actual.top() - expected.top())));
+        QVERIFY2(
+            qAbs(size.x()) <= 2 && qAbs(size.y()) <= 2 && qAbs(actual.top() - expected.top()) <= 2,
+            qPrintable(QString("ink %1 x %2 at %3 off")
+                           .arg(size.x())
+                           .arg(size.y())
+                           .arg(actual.top() - expected.top())));
     }
 
     void aSmallerAreaKeepsTheDrawing()

@@ -58,18 +58,25 @@ private Q_SLOTS:
         desk.save();  // nothing new
         const PuzzleState whole = desk.state;
         QCOMPARE(desk.ui.modalDialogs.size(), 4);  // no name asked for a stored crossword
-        QCOMPARE(Peer(desk.path).rows("SELECT w.CrossID, w.Name, w.GridX, w.GridY, c.CluePos, "
-                                      "c.Across, c.Clue, c.CluePosX, c.CluePosY, c.Answer FROM "
-                                      "Clues c JOIN CrosswordID w ON w.CrossID = c.CrossID "
-                                      "ORDER BY c.rowid"),
-                 QStringList({"1|Batches|10|8|1|1|Star of the day|2|3|SUN",
-                              "1|Batches|10|8|1|0|Night light|2|3|STAR",
-                              "1|Batches|10|8|2|0|Not down|3|3|UP", "2|Far|30|30|4|1|Brew|0|0|TEA",
-                              "2|Far|30|30|5|1|Far corner|28|29|ZZ",
-                              "2|Far|30|30|6|0|Far side|29|27|ZZZ",
-                              "1|Batches|10|8|3|0|Short sleep|4|3|NAP",
-                              "1|Batches|10|8|4|1|Brew|0|0|TEA"}));
+        Peer peer(desk.path);
+        QCOMPARE(
+            peer.rows("SELECT w.CrossID, w.Name, w.GridX, w.GridY, c.CluePos, "
+                      "c.Across, c.Clue, c.CluePosX, c.CluePosY, c.Answer FROM "
+                      "Clues c JOIN CrosswordID w ON w.CrossID = c.CrossID "
+                      "ORDER BY c.rowid"),
+            QStringList(
+                {"1|Batches|10|8|1|1|Star of the day|2|3|SUN",
+                 "1|Batches|10|8|1|0|Night light|2|3|STAR", "1|Batches|10|8|2|0|Not down|3|3|UP",
+                 "2|Far|30|30|4|1|Brew|0|0|TEA", "2|Far|30|30|5|1|Far corner|28|29|ZZ",
+                 "2|Far|30|30|6|0|Far side|29|27|ZZZ", "1|Batches|10|8|3|0|Short sleep|4|3|NAP",
+                 "1|Batches|10|8|4|1|Brew|0|0|TEA"}));
 
+        // The last crossword number there is.
+        for (const char* table : {"Clues", "CrosswordID"}) {
+            QCOMPARE(
+                peer.rows(QString("UPDATE %1 SET CrossID = 32767 WHERE CrossID = 2").arg(table)),
+                QStringList());
+        }
         desk.openNamed("Batches");
         desk.openNamed("Far");
         QCOMPARE(desk.state.clueTable, far.clueTable);
@@ -80,6 +87,31 @@ private Q_SLOTS:
         QCOMPARE(desk.state.clueNumber, 4);
         QCOMPARE(desk.state.savedClueCount, 5);
         QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - Batches"));
+    }
+
+    // Cells may be as small as a pixel; any smaller, the window is said to be too small.
+    void opensWhereEachCellHasAPixel_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("1 x 1 pixels a cell") << QSize(30, 20) << true;
+        QTest::newRow("too narrow") << QSize(25, 20) << false;
+        QTest::newRow("too low") << QSize(30, 15) << false;
+    }
+    void opensWhereEachCellHasAPixel()
+    {
+        QFETCH(QSize, area);
+        QFETCH(bool, opens);
+        Desk desk;
+        desk.saveAs(sample(), "Small");
+        desk.surface.setAreaSize(area);
+        desk.state = PuzzleState();
+        desk.remember();
+        desk.openNamed("Small");
+        if (opens)
+            QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(1, 1));
+        else
+            QCOMPARE(desk.unchanged("too small"), QString());
     }
 
     // Names are stored as given and found exactly.
@@ -196,9 +228,10 @@ private Q_SLOTS:
             "Clues\n";
         // CrossID declared as `key`, the other numbers as `number`; Clues closed by `end`.
         const auto tables = [](const char* key, const char* number, const char* end = ")") {
-            return QString("CREATE TABLE CrosswordID (CrossID %1, Name TEXT, GridX %2, GridY "
-                           "%2); CREATE TABLE Clues (CrossID %2, CluePos %2, Across %2, Clue "
-                           "TEXT, CluePosX %2, CluePosY %2, Answer TEXT%3;")
+            return QString(
+                       "CREATE TABLE CrosswordID (CrossID %1, Name TEXT, GridX %2, GridY "
+                       "%2); CREATE TABLE Clues (CrossID %2, CluePos %2, Across %2, Clue "
+                       "TEXT, CluePosX %2, CluePosY %2, Answer TEXT%3;")
                 .arg(key, number, end);
         };
         const auto row = [&](const char* name, const QString& script, const char* meanwhile = "") {

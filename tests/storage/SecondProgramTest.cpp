@@ -111,9 +111,8 @@ private Q_SLOTS:
             << QStringList{"store A|stored", "file read-only", "store B|the file is read-only",
                            "names|A",        "file writable",  "store B|stored",
                            "names|A,B"};
-        QTest::newRow("read-only folder")
-            << QStringList{"store A|stored", "folder read-only", "store B|its folder is read-only",
-                           "names|A"};
+        QTest::newRow("read-only folder") << QStringList{
+            "store A|stored", "folder read-only", "store B|its folder is read-only", "names|A"};
         QTest::newRow("a new file in a read-only folder")
             << QStringList{"folder read-only", "store A|cannot be opened"};
         QTest::newRow("deleted, so created again as at start-up")
@@ -145,9 +144,8 @@ private Q_SLOTS:
                 QFile::setPermissions(copy, everyoneWrites);
                 QCOMPARE(::rename(qPrintable(copy), qPrintable(path)), 0);
             } else if (command.endsWith(" read-only") || command.endsWith(" writable")) {
-                QVERIFY(QFile::setPermissions(target, command.endsWith(" writable")
-                                                          ? everyoneWrites
-                                                          : readOnly));
+                QVERIFY(QFile::setPermissions(
+                    target, command.endsWith(" writable") ? everyoneWrites : readOnly));
             } else {
                 const bool existed = QFile::exists(path);
                 const QByteArray before = fileBytes(path);
