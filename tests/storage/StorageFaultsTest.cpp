@@ -120,6 +120,10 @@ private Q_SLOTS:
             "UPDATE Clues SET CluePosY = 3 WHERE Answer = 'APE'", "runs outside");
         row("a negative column", "UPDATE Clues SET CluePosX = -1 WHERE Answer = 'APE'",
             "runs outside");
+        row("across, below the last row", "UPDATE Clues SET CluePosY = 5 WHERE Answer = 'ANT'",
+            "runs outside");
+        row("down, right of the last column", "UPDATE Clues SET CluePosX = 5 WHERE Answer = 'APE'",
+            "runs outside");
         row("the largest column the file can hold",
             "UPDATE Clues SET CluePosX = 9223372036854775807 WHERE Answer = 'ANT'",
             "runs outside");
