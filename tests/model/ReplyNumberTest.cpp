@@ -26,7 +26,7 @@ private Q_SLOTS:
         QTest::newRow("leading point") << ".5" << v(0);
         QTest::newRow("lone sign") << "-" << v(0);
         QTest::newRow("exponent") << "2e1" << v(20);
-        QTest::newRow("exponent without digits") << "3e" << v(3);
+        QTest::newRow("exponent without digits, then a letter") << "3ex" << v(3);
         QTest::newRow("largest 16-bit") << "32767" << v(32767);
         QTest::newRow("smallest 16-bit") << "-32768" << v(-32768);
         QTest::newRow("past 16 bits") << "32768" << tooLarge;
