@@ -42,16 +42,10 @@ private Q_SLOTS:
         auto row = [](const char* name, Replies replies, int columns, QStringList messages) {
             QTest::newRow(name) << (replies << QStringLiteral("5")) << columns << 5 << messages;
         };
-        row("25", {"25"}, 25, {});
-        row("blanks around and between", {" 2 5 "}, 25, {});
-        row("25.9 rounds down", {"25.9"}, 25, {});
         row("30 is the largest", {"30"}, 30, {});
         row("1 is the smallest", {"1"}, 1, {});
-        const std::pair<const char*, const char*> wrongs[] = {
-            {"0", "0"},     {"31", "31"},  {"-3", "-3"},
-            {"abc", "abc"}, {"empty", ""}, {"past 16 bits", "65561"}};
-        for (const auto& [name, reply] : wrongs)
-            row(name, {reply, "25"}, 25, {badX});
+        for (const char* wrong : {"0", "31", "65561"})
+            row(wrong, {wrong, "25"}, 25, {badX});
         row("cancel", {cancel, "25"}, 25, {badX});
         QTest::newRow("rows re-asked, columns kept")
             << Replies{"7", "31", cancel, "9"} << 7 << 9 << QStringList{badY, badY};
@@ -129,11 +123,10 @@ private Q_SLOTS:
         PuzzleState earlier;
         earlier.xGridSize = earlier.yGridSize = 3;
         earlier.cellWidth = 4;
-        earlier.clueCount = 3;
+        earlier.clueCount = earlier.savedClueCount = 3;
         earlier.clueNumber = 2;
         earlier.crosswordTitle = QStringLiteral("Opened earlier");
         earlier.crosswordStored = true;
-        earlier.savedClueCount = 3;
         for (auto& column : earlier.gridLetters)
             column.fill(QStringLiteral("Q"));
         Run run({QString::number(size), QString::number(size)}, QSize(30, 200), earlier);

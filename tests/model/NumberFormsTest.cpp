@@ -11,8 +11,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");
-        QTest::newRow("one digit") << 7 << " 7";
-        QTest::newRow("two digits") << 12 << " 12";
         QTest::newRow("zero") << 0 << " 0";
         QTest::newRow("negative") << -7 << "-7";
         QTest::newRow("origin at 600 dpi") << 709 << " 709";
@@ -30,13 +28,10 @@ private Q_SLOTS:
         QTest::addColumn<long long>("rounded");
         QTest::newRow("12.5 down to even") << 12.5 << 12LL;
         QTest::newRow("13.5 up to even") << 13.5 << 14LL;
-        QTest::newRow("0.5") << 0.5 << 0LL;
         QTest::newRow("below half") << 23.2 << 23LL;
         QTest::newRow("above half") << 26.6 << 27LL;
-        QTest::newRow("whole") << 26.0 << 26LL;
         QTest::newRow("negative half to even") << -2.5 << -2LL;
         QTest::newRow("negative odd half") << -3.5 << -4LL;
-        QTest::newRow("negative below half") << -1.2 << -1LL;
     }
     void roundsHalvesToEven()
     {

@@ -44,16 +44,13 @@ private Q_SLOTS:
         const QRectF expected = inkBounds(plain);
         const QRectF actual = inkBounds(scaled);
         QVERIFY(!expected.isEmpty());
-        QVERIFY2(qAbs(actual.width() - expected.width()) <= 2 &&
-                     qAbs(actual.height() - expected.height()) <= 2 &&
-                     qAbs(actual.top() - expected.top()) <= 2,
-                 qPrintable(QStringLiteral("%1 x %2 at %3 where %4 x %5 at %6 was expected")
-                                .arg(actual.width())
-                                .arg(actual.height())
-                                .arg(actual.top())
-                                .arg(expected.width())
-                                .arg(expected.height())
-                                .arg(expected.top())));
+        const QPointF size(actual.width() - expected.width(), actual.height() - expected.height());
+        QVERIFY2(
+            qAbs(size.x()) <= 2 && qAbs(size.y()) <= 2 && qAbs(actual.top() - expected.top()) <= 2,
+            qPrintable(QString("ink %1 x %2 at %3 off")
+                           .arg(size.x())
+                           .arg(size.y())
+                           .arg(actual.top() - expected.top())));
     }
 
     void aSmallerAreaKeepsTheDrawing()

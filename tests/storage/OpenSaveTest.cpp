@@ -1,5 +1,4 @@
 #include "StorageDesk.h"
-#include "editing/NewCrossword.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -25,9 +24,11 @@ PuzzleState sample()
 class OpenSaveTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // A missing file is created empty; the first save writes every field, a second one
-    // with no new clue adds nothing.
-    void aMissingFileTakesAFirstSaveAndASecondAddsNothing()
+    // A missing file is created empty. A crossword is stored without clues, opened, given
+    // clues; another is stored meanwhile; more clues follow. Each save appends only its new
+    // clues, field by field, under the crossword's own CrossID; opening one after the other
+    // gets each back whole, in the order placed, with nothing left of the other.
+    void savesAppendBatchesThatOpenWhole()
     {
         Desk desk;
         int listed = -1;
@@ -35,34 +36,6 @@ private Q_SLOTS:
             [&](QDialog& shown) { listed = shown.findChild<QComboBox*>("xwordname")->count(); };
         desk.open();
         QCOMPARE(listed, 0);
-
-        desk.saveAs(sample(), "First");
-        QCOMPARE(desk.ui.messages(), QStringList());
-        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - First"));
-        QVERIFY(desk.state.crosswordStored);
-        // Every clue row carries the CrossID the engine gave the crossword, field by field.
-        Peer peer(desk.path);
-        QCOMPARE(peer.rows("SELECT w.Name, w.GridX, w.GridY, c.CluePos, c.Across, c.Clue, "
-                           "c.CluePosX, c.CluePosY, c.Answer FROM Clues c JOIN CrosswordID w "
-                           "ON w.CrossID = c.CrossID ORDER BY c.rowid"),
-                 QStringList({"First|10|10|1|1|Star of the day|2|3|SUN",
-                              "First|10|10|1|0|Night light|2|3|STAR",
-                              "First|10|10|2|0|Not down|3|3|UP"}));
-
-        desk.ui.caption.reset();
-        desk.save();
-        QCOMPARE(peer.count("CrosswordID"), 1);
-        QCOMPARE(peer.count("Clues"), 3);
-        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - First"));
-        QCOMPARE(desk.ui.modalDialogs.size(), 2);  // opening and naming; none for the second save
-    }
-
-    // Stored without clues, opened and given clues; another crossword saved; more clues
-    // placed: each save appends a batch, and opening gets both back in the order they were
-    // placed, with the highest number.
-    void batchesOpenInOrderAfterAStartWithoutClues()
-    {
-        Desk desk;
         desk.saveAs(crossword(10, 8, {}), "Batches");
         desk.state = PuzzleState();
         desk.openNamed("Batches");
@@ -72,17 +45,41 @@ private Q_SLOTS:
             addClue(desk.state, entry);
         desk.save();
         const PuzzleState firstPart = desk.state;
-        desk.saveAs(crossword(5, 5, {tea}), "Between");
+        PuzzleState far = crossword(30, 30, {tea});
+        addClue(far, ClueEntry{"Far corner", "ZZ", 28, 29, 5, true});  // both end at the edge
+        addClue(far, ClueEntry{"Far side", "ZZZ", 29, 27, 6, false});
+        desk.saveAs(far, "Far");
+        QVERIFY(desk.state.crosswordStored);
+        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - Far"));
         desk.state = firstPart;
         addClue(desk.state, nap);
         addClue(desk.state, tea);
         desk.save();
+        desk.save();  // nothing new
         const PuzzleState whole = desk.state;
-        QCOMPARE(desk.ui.modalDialogs.size(), 3);  // no name asked for a stored crossword
-        QCOMPARE(Peer(desk.path).rows("SELECT CrossID FROM Clues ORDER BY rowid"),
-                 QStringList({"1", "1", "1", "2", "1", "1"}));
+        QCOMPARE(desk.ui.modalDialogs.size(), 4);  // no name asked for a stored crossword
+        Peer peer(desk.path);
+        QCOMPARE(
+            peer.rows("SELECT w.CrossID, w.Name, w.GridX, w.GridY, c.CluePos, "
+                      "c.Across, c.Clue, c.CluePosX, c.CluePosY, c.Answer FROM "
+                      "Clues c JOIN CrosswordID w ON w.CrossID = c.CrossID "
+                      "ORDER BY c.rowid"),
+            QStringList(
+                {"1|Batches|10|8|1|1|Star of the day|2|3|SUN",
+                 "1|Batches|10|8|1|0|Night light|2|3|STAR", "1|Batches|10|8|2|0|Not down|3|3|UP",
+                 "2|Far|30|30|4|1|Brew|0|0|TEA", "2|Far|30|30|5|1|Far corner|28|29|ZZ",
+                 "2|Far|30|30|6|0|Far side|29|27|ZZZ", "1|Batches|10|8|3|0|Short sleep|4|3|NAP",
+                 "1|Batches|10|8|4|1|Brew|0|0|TEA"}));
 
-        desk.state = crossword(3, 3, {});
+        // The last crossword number there is.
+        for (const char* table : {"Clues", "CrosswordID"}) {
+            QCOMPARE(
+                peer.rows(QString("UPDATE %1 SET CrossID = 32767 WHERE CrossID = 2").arg(table)),
+                QStringList());
+        }
+        desk.openNamed("Batches");
+        desk.openNamed("Far");
+        QCOMPARE(desk.state.clueTable, far.clueTable);
         desk.openNamed("Batches");
         QCOMPARE(desk.state.clueTable, whole.clueTable);
         QCOMPARE(desk.state.gridLetters, whole.gridLetters);
@@ -90,6 +87,31 @@ private Q_SLOTS:
         QCOMPARE(desk.state.clueNumber, 4);
         QCOMPARE(desk.state.savedClueCount, 5);
         QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - Batches"));
+    }
+
+    // Cells may be as small as a pixel; any smaller, the window is said to be too small.
+    void opensWhereEachCellHasAPixel_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("1 x 1 pixels a cell") << QSize(30, 20) << true;
+        QTest::newRow("too narrow") << QSize(25, 20) << false;
+        QTest::newRow("too low") << QSize(30, 15) << false;
+    }
+    void opensWhereEachCellHasAPixel()
+    {
+        QFETCH(QSize, area);
+        QFETCH(bool, opens);
+        Desk desk;
+        desk.saveAs(sample(), "Small");
+        desk.surface.setAreaSize(area);
+        desk.state = PuzzleState();
+        desk.remember();
+        desk.openNamed("Small");
+        if (opens)
+            QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(1, 1));
+        else
+            QCOMPARE(desk.unchanged("too small"), QString());
     }
 
     // Names are stored as given and found exactly.
@@ -120,36 +142,6 @@ private Q_SLOTS:
         desk.openNamed(second);
         QCOMPARE(desk.state.clueTable[0], tea);
         QCOMPARE(desk.state.crosswordTitle, second);
-    }
-
-    // Opening B after A leaves nothing of A; a new crossword after that is named and
-    // stored whole, under a CrossID of its own.
-    void openingBLeavesNothingOfAAndANewOneIsStoredWhole()
-    {
-        Desk desk;
-        PuzzleState a = crossword(30, 30, {sun, star, up, nap, tea});
-        addClue(a, ClueEntry{"Far corner", "ZZ", 28, 29, 5, true});
-        desk.saveAs(a, "A");
-        const PuzzleState b = crossword(5, 5, {ClueEntry{"Bee", "BEE", 0, 0, 1, true}});
-        desk.saveAs(b, "B");
-        desk.openNamed("A");
-        desk.openNamed("B");
-        QCOMPARE(desk.state.clueTable, b.clueTable);
-        QCOMPARE(desk.state.gridLetters, b.gridLetters);
-        QCOMPARE(desk.state.clueCount, 1);
-        QCOMPARE(desk.state.clueNumber, 1);
-
-        desk.ui.promptReplies = {"8", "6"};
-        newCrossword(desk.state, desk.surface, desk.ui);
-        addClue(desk.state, sun);
-        addClue(desk.state, up);
-        desk.saveAs(desk.state, "New");
-        Peer peer(desk.path);
-        QCOMPARE(peer.rows("SELECT w.CrossID, w.GridX, w.GridY, c.Answer FROM Clues c JOIN "
-                           "CrosswordID w ON w.CrossID = c.CrossID WHERE w.Name = 'New' "
-                           "ORDER BY c.rowid"),
-                 QStringList({"3|8|6|SUN", "3|8|6|UP"}));
-        QCOMPARE(peer.count("Clues"), 9);
     }
 
     // Leaving the name dialog without a name keeps memory and drawing as they were,
@@ -234,36 +226,30 @@ private Q_SLOTS:
             "CrosswordID\n.import --csv %1 \"|printf 'CrossID,CluePos,Across,Clue,CluePosX,"
             "CluePosY,Answer\\n4,1,1,Small worker,0,0,ANT\\n4,1,0,Big primate,0,0,APE\\n'\" "
             "Clues\n";
-        const QString clueFields =
-            "CrossID INTEGER, CluePos INTEGER, Across INTEGER, Clue "
-            "TEXT, CluePosX INTEGER, CluePosY INTEGER, Answer TEXT";
+        // CrossID declared as `key`, the other numbers as `number`; Clues closed by `end`.
+        const auto tables = [](const char* key, const char* number, const char* end = ")") {
+            return QString(
+                       "CREATE TABLE CrosswordID (CrossID %1, Name TEXT, GridX %2, GridY "
+                       "%2); CREATE TABLE Clues (CrossID %2, CluePos %2, Across %2, Clue "
+                       "TEXT, CluePosX %2, CluePosY %2, Answer TEXT%3;")
+                .arg(key, number, end);
+        };
         const auto row = [&](const char* name, const QString& script, const char* meanwhile = "") {
             QTest::newRow(name) << script << QString(meanwhile);
         };
         row("numbers as reals, CrossID not numbered by the file",
-            "CREATE TABLE CrosswordID (CrossID REAL PRIMARY KEY, Name TEXT, GridX REAL, GridY "
-            "REAL); CREATE TABLE Clues (CrossID REAL, CluePos REAL, Across REAL, Clue TEXT, "
-            "CluePosX REAL, CluePosY REAL, Answer TEXT);" +
-                theirs);
+            tables("REAL PRIMARY KEY", "REAL") + theirs);
         row("numbers as text, in tables made by .import", imported.arg(""));
         row("untyped fields filled by .import", untypedTables + "\n" + imported.arg("--skip 1"));
         row("CrossID without a type", untypedTables + theirs);
-        row("CrossID a LONG PRIMARY KEY",
-            "CREATE TABLE CrosswordID (CrossID LONG PRIMARY KEY, Name TEXT, GridX INTEGER, "
-            "GridY INTEGER); CREATE TABLE Clues (" +
-                clueFields + ");" + theirs);
-        row("names in lower case",
-            "CREATE TABLE crosswordid (crossid INTEGER PRIMARY KEY, name TEXT, gridx INTEGER, "
-            "gridy INTEGER); CREATE TABLE clues (" +
-                clueFields.toLower() + ");" + theirs);
+        row("CrossID a LONG PRIMARY KEY", tables("LONG PRIMARY KEY", "INTEGER") + theirs);
+        row("names in lower case", tables("INTEGER PRIMARY KEY", "INTEGER").toLower() + theirs);
         row("Clues without a rowid",
-            "CREATE TABLE CrosswordID (CrossID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT, "
-            "GridX INTEGER, GridY INTEGER); CREATE TABLE Clues (" +
-                clueFields + ", PRIMARY KEY (CrossID, CluePos, Across)) WITHOUT ROWID;" + theirs);
+            tables("INTEGER PRIMARY KEY AUTOINCREMENT", "INTEGER",
+                   ", PRIMARY KEY (CrossID, CluePos, Across)) WITHOUT ROWID") +
+                theirs);
         row("names not unique, and another program stores the same name meanwhile",
-            "CREATE TABLE CrosswordID (CrossID INTEGER PRIMARY KEY, Name TEXT, GridX INTEGER, "
-            "GridY INTEGER); CREATE TABLE Clues (" +
-                clueFields + ");" + theirs,
+            tables("INTEGER PRIMARY KEY", "INTEGER") + theirs,
             "INSERT INTO CrosswordID (Name, GridX, GridY) VALUES ('Ours', 9, 9)");
     }
     void opensAndSavesFilesOtherProgramsMake()

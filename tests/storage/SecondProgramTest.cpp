@@ -100,102 +100,74 @@ private Q_SLOTS:
         QCOMPARE(peer.count("CrosswordID WHERE CrossID NOT IN (SELECT CrossID FROM Clues)"), 0);
     }
 
-    // The file or its folder may not be written by the user: reading still works, a save
-    // says why it cannot, and the file keeps every byte.
-    void aFileThatMayNotBeWrittenIsReportedAndKept_data()
+    // The file changes while the program runs, or may not be written by the user: reading
+    // still works, a save says why it cannot and keeps every byte of the file. Each step is
+    // a command to the program with what its answer holds (names: is), or a change made to
+    // the file or its folder meanwhile.
+    void followsTheFileAsItChanges_data()
     {
-        QTest::addColumn<bool>("fileExists");
-        QTest::addColumn<bool>("fileReadOnly");  // otherwise the folder is
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only file") << true << true << "the file is read-only";
-        QTest::newRow("read-only folder") << true << false << "its folder is read-only";
-        QTest::newRow("a new file in a read-only folder") << false << false << "cannot be opened";
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("read-only file, then writable")
+            << QStringList{"store A|stored", "file read-only", "store B|the file is read-only",
+                           "names|A",        "file writable",  "store B|stored",
+                           "names|A,B"};
+        QTest::newRow("read-only folder") << QStringList{
+            "store A|stored", "folder read-only", "store B|its folder is read-only", "names|A"};
+        QTest::newRow("a new file in a read-only folder")
+            << QStringList{"folder read-only", "store A|cannot be opened"};
+        QTest::newRow("deleted, so created again as at start-up")
+            << QStringList{"store A|stored", "delete", "names|", "store B|stored", "names|B"};
+        QTest::newRow("replaced by another copy") << QStringList{
+            "store A|stored", "replace", "names|Other", "store B|stored", "names|Other,B"};
     }
-    void aFileThatMayNotBeWrittenIsReportedAndKept()
+    void followsTheFileAsItChanges()
     {
-        QFETCH(bool, fileExists);
-        QFETCH(bool, fileReadOnly);
-        QFETCH(QString, reason);
+        QFETCH(QStringList, steps);
         // Root writes whatever the permissions say; someone else has to try.
         OtherUser user;
         if (!user.set())
             QSKIP("running as root without runuser: no user to whom the file is read-only");
         const QString& folder = user.folder;
-        const QString path = folder + "/xword.mdb";
-        if (fileExists) {
-            QVERIFY(CrosswordDatabase(path).storeClues("Old", QSize(5, 5), {}).ok());
-            QFile::setPermissions(path, fileReadOnly ? readOnly : everyoneWrites);
-        }
-        QFile::setPermissions(folder, fileReadOnly ? everyoneWrites : readOnly);
-        const QByteArray before = fileBytes(path);
-        // What the helper printed, after its exit code.
-        const auto run = [&](const QStringList& arguments) {
-            QProcess program;
-            user.start(program, arguments);
-            program.waitForFinished(20000);
-            return QString::number(program.exitCode()) + ": " + program.readAllStandardOutput();
-        };
-        const QString said = run({"store", path, "New"});
-        QVERIFY2(said.startsWith("1: ") && said.contains(reason) && said.contains(path),
-                 qPrintable(said));
-        QCOMPARE(fileBytes(path), before);
-        QCOMPARE(QFile::exists(path), fileExists);
-        if (fileExists) {
-            QCOMPARE(run({"names", path}), "0: Old\n");
-            QCOMPARE(fileBytes(path), before);
-        }
         QFile::setPermissions(folder, everyoneWrites);
-    }
-
-    // The file changes while the program runs. Each step is a command to the program with
-    // what its answer holds (names: is), or a change made to the file meanwhile.
-    void followsTheFileAsItChanges_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::newRow("deleted, so created again as at start-up")
-            << QStringList{"store A|stored", "delete", "names|", "store B|stored", "names|B"};
-        QTest::newRow("replaced by another copy") << QStringList{
-            "store A|stored", "replace", "names|Other", "store B|stored", "names|Other,B"};
-        QTest::newRow("made read-only, then writable")
-            << (QStringList{"store A|stored", "read-only", "store B|the file is read-only"} +
-                QStringList{"writable", "store B|stored", "names|A,B"});
-    }
-    void followsTheFileAsItChanges()
-    {
-        QFETCH(QStringList, steps);
-        OtherUser user;
-        if (!user.set())
-            QSKIP("running as root without runuser: no user to whom the file is read-only");
-        QFile::setPermissions(user.folder, everyoneWrites);
-        const QString path = user.folder + "/xword.mdb";
+        const QString path = folder + "/xword.mdb";
         QProcess program;
         user.start(program, {"follow", path});
         QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
         for (const QString& step : steps) {
             const QString command = step.section('|', 0, 0);
+            const QString target = command.section(' ', 0, 0) == "folder" ? folder : path;
             if (command == "delete") {
                 QVERIFY(QFile::remove(path));
             } else if (command == "replace") {
-                const QString copy = user.folder + "/copy.mdb";
+                const QString copy = folder + "/copy.mdb";
                 QVERIFY(CrosswordDatabase(copy).storeClues("Other", QSize(5, 5), {}).ok());
                 QFile::setPermissions(copy, everyoneWrites);
                 QCOMPARE(::rename(qPrintable(copy), qPrintable(path)), 0);
-            } else if (command == "read-only" || command == "writable") {
-                QVERIFY(QFile::setPermissions(path,
-                                              command == "writable" ? everyoneWrites : readOnly));
+            } else if (command.endsWith(" read-only") || command.endsWith(" writable")) {
+                QVERIFY(QFile::setPermissions(
+                    target, command.endsWith(" writable") ? everyoneWrites : readOnly));
             } else {
+                const bool existed = QFile::exists(path);
+                const QByteArray before = fileBytes(path);
                 program.write((command + "\n").toUtf8());
                 while (!program.canReadLine())
                     QVERIFY2(program.waitForReadyRead(10000), qPrintable(step));
                 const QString answer = QString(program.readLine()).chopped(1);
-                if (command == "names")
+                if (command == "names") {
                     QCOMPARE(answer, step.section('|', 1));
-                else
-                    QVERIFY2(answer.contains(step.section('|', 1)), qPrintable(answer));
+                } else if (step.section('|', 1) != "stored") {
+                    QVERIFY2(answer.contains(step.section('|', 1)) && answer.contains(path),
+                             qPrintable(answer));
+                    QCOMPARE(fileBytes(path), before);
+                    QCOMPARE(QFile::exists(path), existed);
+                } else {
+                    QCOMPARE(answer, "stored");
+                }
             }
         }
         program.closeWriteChannel();
         QVERIFY(program.waitForFinished(10000));
+        QFile::setPermissions(folder, everyoneWrites);
     }
 };
 

@@ -1,11 +1,10 @@
 // A second program on the crossword database, for what a test cannot do to itself: be
 // killed in the middle of a save, or run as a user who may not write the file.
 //
-//   storage_helper loop  DB        saves batches of clues until killed
-//   storage_helper store DB NAME   stores one new crossword; prints why not
-//   storage_helper names DB        prints the stored names, one a line
-//   storage_helper follow DB       answers "store NAME" and "names" read from its input,
-//                                  one line each, until its input ends
+//   storage_helper loop DB     saves batches of clues until killed
+//   storage_helper follow DB   answers "store NAME" (stores one new crossword, or says why
+//                              not) and "names" read from its input, one line each, until
+//                              its input ends
 
 #include "model/ClueEntry.h"
 #include "storage/CrosswordDatabase.h"
@@ -91,16 +90,7 @@ int main(int argc, char* argv[])
     CrosswordDatabase db(args.at(2));
     if (args.at(1) == QLatin1String("loop"))
         return loop(db);
-    if (args.at(1) == QLatin1String("store") && args.size() == 4) {
-        const auto stored =
-            db.storeClues(args.at(3), QSize(5, 5), batch(QStringLiteral("one"), 3));
-        return stored.ok() ? say(QStringLiteral("stored"), 0) : say(stored.error(), 1);
-    }
     if (args.at(1) == QLatin1String("follow"))
         return follow(db);
-    if (args.at(1) == QLatin1String("names")) {
-        const auto names = db.names();
-        return names.ok() ? say(names.value().join(QLatin1Char('\n')), 0) : say(names.error(), 1);
-    }
     return 2;
 }
