@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               in.ConsumeFloatingPointInRange(5.0, 400.0)};
 
     ClueTable sorted{};
-    const int count = ClueListing::sortClues(state, sorted);
+    const int count = sortClues(state, sorted);
     FUZZ_CHECK(count == state.clueCount);
     for (int i = 1; i < count; ++i)
         FUZZ_CHECK(sorted[i - 1].number <= sorted[i].number);
