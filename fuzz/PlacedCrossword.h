@@ -73,7 +73,9 @@ struct Board {
         const QPoint centre(GridGeometry::left(state, cell.x()) + state.cellWidth / 2,
                             GridGeometry::top(state, cell.y()) + state.cellHeight / 2);
         placeClue(state, surface, ui, form, Qt::LeftButton, centre);
+        // What the script remembers would otherwise grow for the whole run.
         ui.shown.clear();
+        ui.modalDialogs.clear();
     }
 };
 
