@@ -14,34 +14,37 @@
 // running for the whole fuzzing run.
 namespace ReadBack {
 
+// Skips where there is no node, as the export tests do; a reader that does not answer
+// ends the run as a failure. Its folder goes when the run ends.
 struct Reader {
     QTemporaryDir folder;
     CrosswordReader::Session session;
-};
 
-// Skips where there is no node, as the export tests do; a reader that does not answer
-// ends the run as a failure.
-inline Reader& reader()
-{
-    static Reader* running = [] {
+    Reader()
+    {
         if (CrosswordReader::node().isEmpty()) {
             std::fprintf(stderr,
-                         "Skipped: node is not installed, so no independent reader "
-                         "can read the written files back.\n");
+                         "Skipped: node is not installed, so no independent reader can read "
+                         "the written files back.\n");
+            folder.remove();
             std::exit(QUILLGRID_NO_READER_EXIT);  // counted as skipped
         }
-        auto* started = new Reader;
-        // A working reader answers even a file that is not there.
-        const QJsonObject answer = started->session.read(started->folder.filePath("none"));
-        if (!answer[QStringLiteral("error")].toString().contains(QLatin1String("ENOENT"))) {
+        // A working reader answers even for a file that is not there.
+        const QString error =
+            session.read(folder.filePath(QStringLiteral("none")))[QStringLiteral("error")]
+                .toString();
+        if (!error.contains(QLatin1String("ENOENT"))) {
             std::fprintf(stderr, "The reader %s does not answer: %s\n",
-                         qPrintable(CrosswordReader::script()),
-                         qPrintable(answer[QStringLiteral("error")].toString()));
+                         qPrintable(CrosswordReader::script()), qPrintable(error));
             std::abort();
         }
-        return started;
-    }();
-    return *running;
+    }
+};
+
+inline Reader& reader()
+{
+    static Reader running;
+    return running;
 }
 
 // The reader's view of the written file.

@@ -60,6 +60,12 @@ inline QJsonObject readBack(const QByteArray& bytes, const QString& fileName)
 class Session {
 public:
     Session() { process_.start(node(), {script()}); }
+    // Told that no more files come, the reader ends by itself.
+    ~Session()
+    {
+        process_.closeWriteChannel();
+        process_.waitForFinished(5000);
+    }
 
     QJsonObject read(const QString& path)
     {
