@@ -15,6 +15,14 @@
 
 #include <cstdint>
 
+// Fontconfig keeps a little of its configuration out of reach once Qt has loaded it, and
+// the leak checker would report that at every exit. (Defined here, as each export
+// target includes this once.)
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
 // Crosswords made as a person makes them: New Crossword with the replied size, then
 // presses on cells answered through the clue dialog, every one through the real
 // placement, which refuses what it always refuses. Only the drawing is left out.
@@ -131,15 +139,8 @@ inline const PuzzleState& build(FuzzedDataProvider& in)
     return state;
 }
 
-// Fontconfig keeps a little of its configuration out of reach once Qt has loaded it, and
-// the leak checker would report that at every exit.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
-// Once per process: the dialog needs an application. A first crossword is made here, so that the
-// fonts and caches Qt keeps for good are not taken for memory an input leaked.
+// Once per process: the dialog needs an application. A first crossword is made here, so
+// that the fonts and caches Qt keeps for good are not taken for memory an input leaked.
 inline void start()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
