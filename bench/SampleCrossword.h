@@ -5,10 +5,9 @@
 #include <algorithm>
 
 // The small crossword the README shows, on paper and as exchange files, for the bench
-// programs that make those pictures and files.
-namespace {
-
-void place(PuzzleState& state, const char* clue, const char* answer, int x, int y, int number,
+// programs that make those pictures and files, and the placing of answers by hand that
+// the benches' larger crosswords are made with too.
+inline void place(PuzzleState& state, const char* clue, const char* answer, int x, int y, int number,
            bool across)
 {
     const QString letters = QString::fromLatin1(answer);
@@ -22,7 +21,7 @@ void place(PuzzleState& state, const char* clue, const char* answer, int x, int 
     state.clueNumber = std::max<qint16>(state.clueNumber, qint16(number));
 }
 
-PuzzleState sample()
+inline PuzzleState sample()
 {
     PuzzleState state;
     state.xGridSize = 9;
@@ -36,5 +35,3 @@ PuzzleState sample()
     place(state, "It fills in the grid", "PEN", 3, 4, 6, true);
     return state;
 }
-
-}  // namespace

@@ -3,6 +3,7 @@
 // look: bench_printouts [folder] [runs]
 #include "BenchTable.h"
 #include "Letters.h"
+#include "SampleCrossword.h"
 #include "model/ClueOrder.h"
 #include "model/PuzzleState.h"
 #include "printing/ClueListing.h"
@@ -38,20 +39,6 @@ public:
     void setCaption(const QString&) override {}
     void enableCrosswordMenus() override {}
 };
-
-void place(PuzzleState& state, const char* clue, const char* answer, int x, int y, int number,
-           bool across)
-{
-    const QString letters = QString::fromLatin1(answer);
-    for (qsizetype k = 0; k < letters.size(); ++k) {
-        const int column = across ? x + int(k) : x;
-        const int row = across ? y : y + int(k);
-        state.gridLetters[column][row] = letters.mid(k, 1);
-    }
-    state.clueTable[state.clueCount++] = {
-        QString::fromLatin1(clue), letters, qint16(x), qint16(y), qint16(number), across};
-    state.clueNumber = std::max<qint16>(state.clueNumber, qint16(number));
-}
 
 // The largest crossword there can be: every cell of 30 x 30 lettered, 70 clues (30 across,
 // 40 down), with letters chosen so that all answers agree where they cross.

@@ -51,10 +51,17 @@ screenshot() {
 }
 
 # The window of the program whose title matches, once it is on screen and has the focus.
+# Searched afresh every 50 ms rather than with --sync: a window that closes while xdotool
+# walks the window tree (the file dialog going as the main window comes) makes that one
+# search fail with BadWindow.
 window() {
-    local id
-    id=$(timeout 15 xdotool search --sync --all --onlyvisible --pid "$app" --name "$1" |
-        head -n 1) || fail "no window titled /$1/ appeared"
+    local id="" tries=0
+    until id=$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null |
+        head -n 1) && [ -n "$id" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 300 ] || fail "no window titled /$1/ appeared"
+        sleep 0.05
+    done
     xdotool windowactivate --sync "$id" 2>/dev/null || true
     echo "$id"
 }
