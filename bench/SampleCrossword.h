@@ -7,8 +7,8 @@
 // The small crossword the README shows, on paper and as exchange files, for the bench
 // programs that make those pictures and files, and the placing of answers by hand that
 // the benches' larger crosswords are made with too.
-inline void place(PuzzleState& state, const char* clue, const char* answer, int x, int y, int number,
-           bool across)
+inline void place(PuzzleState& state, const char* clue, const char* answer, int x, int y,
+                  int number, bool across)
 {
     const QString letters = QString::fromLatin1(answer);
     for (qsizetype k = 0; k < letters.size(); ++k) {

@@ -115,7 +115,8 @@ private Q_SLOTS:
         QTest::newRow("ClueList") << std::function([](std::function<void(QWidget&)> check) {
             PuzzleState state;
             state.clueCount = 1;
-            state.clueTable[0] = {QStringLiteral("Day star"), QStringLiteral("SUN"), 0, 0, 1, true};
+            state.clueTable[0] = {QStringLiteral("Day star"), QStringLiteral("SUN"), 0, 0, 1,
+                                  true};
             QtPrintDevice device;
             ScriptedUi ui;
             ClueList list(state, device, ui);

@@ -119,6 +119,10 @@ private Q_SLOTS:
         QTest::newRow("a character of two halves is never cut")
             << QStringLiteral("abcdefghi\U0001F989jk")
             << QStringList{"abcdefghi", QStringLiteral("\U0001F989jk")};
+        QTest::newRow("nor beside a letter of a script whose breaks Qt tailors")
+            << QStringLiteral("\U0001F989\u0989\U0001F989\u0989\U0001F989\u0989\U0001F989\u0989")
+            << QStringList{QStringLiteral("\U0001F989\u0989\U0001F989\u0989\U0001F989\u0989"),
+                           QStringLiteral("\U0001F989\u0989")};
     }
     void wrapsALineWiderThanThePage()
     {
