@@ -273,6 +273,20 @@ main=$(window '^Quillgrid - Birds$')
 screenshot "saved"
 expect_equal "rows after the first save" "$(sqlite3 "$database" 'SELECT count(*) FROM Clues')" 3
 
+# Exported through the real save dialog: the name typed over the proposed one, without an
+# ending, takes the chosen type's (.ipuz, the first).
+rm -f "$out/birds.ipuz"
+xdotool key ctrl+e
+exporting=$(window '^Export Crossword$')
+xdotool key ctrl+a
+type_text "$out/birds"
+screenshot "export-name-typed"
+answer_and_close "$exporting" key Return
+main=$(window '^Quillgrid - Birds$')
+wait_until "the exported file" test -s "$out/birds.ipuz"
+grep -q '"title": "Birds"' "$out/birds.ipuz" || fail "the exported file has not the title"
+grep -q '"O",' "$out/birds.ipuz" || fail "the exported file has not the letters"
+
 xdotool key ctrl+v
 list=$(window '^List Of All Clues$')
 screenshot "clue-list"
