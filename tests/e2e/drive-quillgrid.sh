@@ -33,14 +33,15 @@ fail() {
     exit 1
 }
 
-# Polls `condition` every 50 ms for up to 15 s.
+# Polls `condition` every 50 ms for up to 60 s: a busy machine can take that long to
+# start a window manager, and a quick one loses nothing by the wait.
 wait_until() {
     local what="$1"
     shift
     local tries=0
     until "$@"; do
         tries=$((tries + 1))
-        [ "$tries" -lt 300 ] || fail "waited 15 s for $what"
+        [ "$tries" -lt 1200 ] || fail "waited 60 s for $what"
         sleep 0.05
     done
 }
@@ -59,7 +60,7 @@ window() {
     until id=$(xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null |
         head -n 1) && [ -n "$id" ]; do
         tries=$((tries + 1))
-        [ "$tries" -lt 300 ] || fail "no window titled /$1/ appeared"
+        [ "$tries" -lt 1200 ] || fail "no window titled /$1/ appeared in 60 s"
         sleep 0.05
     done
     xdotool windowactivate --sync "$id" 2>/dev/null || true
