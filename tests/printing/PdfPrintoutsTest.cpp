@@ -148,10 +148,7 @@ private Q_SLOTS:
         // Black where a cell has no letter, white where it has, and the frame between two
         // letter cells black, as laid out from the page's printable corner.
         QPrinter printer(QPrinter::HighResolution);
-        if (cups)
-            printer.setPrinterName(QStringLiteral("QuillgridPortrait"));
-        else
-            printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPrinterName(cups ? QStringLiteral("QuillgridPortrait") : QString());
         const QPointF cornerMm = printer.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
         const QPoint corner = (cornerMm * 150 / 25.4).toPoint() + QPoint(74, 207);
         for (const QString& pdf : {grid, solution, clues})
