@@ -1,28 +1,63 @@
 #include "PdfReading.h"
 #include "TestCrosswords.h"
-#include "printing/ClueListing.h"
-#include "printing/CluePrintout.h"
+#include "app/Main.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTest>
+#include <QThread>
+
+#include <cups/cups.h>
+
+using Printers = QList<InstalledPrinter>;
 
 namespace {
 
-// A user at a machine with no printer, who saves the print-out as a PDF file.
+QStringList pdfsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+}
+
+// The PDF that the queue wrote for the job just sent: it is complete once CUPS has no
+// job left and the file has appeared.
+QString nextPdf(const QString& folder, const QStringList& before)
+{
+    const QDeadlineTimer deadline(60000);
+    while (!deadline.hasExpired()) {
+        cups_job_t* jobs = nullptr;
+        const int active =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        cupsFreeJobs(active, jobs);
+        if (active == 0) {
+            for (const QString& name : pdfsIn(folder)) {
+                const QString path = QDir(folder).filePath(name);
+                if (!before.contains(name) && QFileInfo(path).size() > 0)
+                    return path;
+            }
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+// A user at a machine with the printers `installed` (none at first), who names every
+// print-out `title` and saves it as a PDF file when there is no printer.
 struct PdfRun {
     QTemporaryDir dir;
-    QString pdf = dir.filePath("printout.pdf");
     ScriptedUi ui;
-    QtPrintDevice device{[] { return QList<InstalledPrinter>(); }};
+    Printers installed;
+    QtPrintDevice device{[this] { return installed; }};
 
-    explicit PdfRun(const QString& title = {})
+    explicit PdfRun(const QString& title)
     {
-        ui.pdfFileReply = pdf;
+        ui.pdfFileReply = dir.filePath("printout.pdf");
         ui.promptReplies = {title};
     }
 };
@@ -38,10 +73,13 @@ private Q_SLOTS:
             QSKIP("pdftotext and pdftoppm are missing: install poppler-utils");
     }
 
+    // The classes after this one talk to the machine's own CUPS again.
+    void cleanupTestCase() { cupsSetServer(nullptr); }
+
     void printedTextMovesDownOneLineForEachOfItsLines()
     {
-        PdfRun run;
-        run.device.setPdfFile(run.pdf);
+        PdfRun run({});
+        run.device.setPdfFile(run.ui.pdfFileReply);
         run.device.setFontSize(10);
         run.device.setUnit(PrintUnit::Millimetres);
         run.device.setCurrentPoint({40, 25});
@@ -53,39 +91,74 @@ private Q_SLOTS:
         run.device.printText("Second\r\nThird");
         QCOMPARE(run.device.currentPoint(), QPointF(0, 25 + 3 * line));
         QVERIFY(run.device.endDocument());
-        QCOMPARE(PdfReading::text(run.pdf).simplified(), "First Second Third");
+        QCOMPARE(PdfReading::text(run.ui.pdfFileReply).simplified(), "First Second Third");
     }
 
-    void gridPrintoutsReadBack_data()
+    // Through the program's own commands: into PDF files on a machine with no printer, and
+    // onto a real CUPS queue that writes PDF files. test.sh starts a private cupsd with a
+    // landscape queue listed before a portrait one and names them here; the landscape one
+    // listed first shows that each queue's default orientation is read.
+    void printsTheThreePrintouts_data()
     {
-        QTest::addColumn<bool>("solution");
-        QTest::addColumn<QStringList>("words");
-        QTest::newRow("blank grid") << false << QStringList{"1", "2", "3", "Puzzle", "Sunday"};
-        QTest::newRow("solution") << true
-                                  << QStringList{"1", "2", "3",      "A",      "C", "L", "O",
-                                                 "O", "P", "Puzzle", "Sunday", "T", "W", "W"};
+        QTest::addColumn<bool>("cups");
+        QTest::newRow("no printer: PDF files named") << false;
+        QTest::newRow("CUPS: the first portrait queue") << true;
     }
-    void gridPrintoutsReadBack()
+    void printsTheThreePrintouts()
     {
-        QFETCH(bool, solution);
-        QFETCH(QStringList, words);
-        PdfRun run(QStringLiteral("Sunday Puzzle"));
-        (solution ? printSolutionGrid : printBlankGrid)(TestCrosswords::sample(), run.device,
-                                                        run.ui);
-        QCOMPARE(run.ui.messages(), QStringList{" 59   177"});
-        QCOMPARE(PdfReading::text(run.pdf).count(u'\f'), 1);
-        QCOMPARE(PdfReading::sortedWords(run.pdf), words);
+        QFETCH(bool, cups);
+        const QByteArray server = qgetenv("QUILLGRID_TEST_CUPS_SERVER");
+        if (cups && server.isEmpty())
+            QSKIP("no CUPS queue set up for this run: test.sh sets one up where cupsd can start");
+        // libcups keeps the server it was first told of: it is told before anything prints.
+        if (cups)
+            cupsSetServer(server.constData());
+        PdfRun run({});
+        const QString folder =
+            cups ? qEnvironmentVariable("QUILLGRID_CUPS_PORTRAIT_DIR") : run.dir.path();
+        Main main(&run.ui);
+        main.state() = TestCrosswords::sample();
+        if (!cups)
+            main.setPrintDevice(std::make_unique<QtPrintDevice>([] { return Printers(); }));
+        run.ui.dialogActions <<
+            [](QDialog& list) { list.findChild<QPushButton*>("Print")->click(); };
+        const auto print = [&](void (Main::*command)(), const QString& title) {
+            const QStringList before = pdfsIn(folder);
+            run.ui.pdfFileReply = QDir(folder).filePath(title + ".pdf");
+            run.ui.promptReplies = {title};
+            (main.*command)();
+            return cups ? nextPdf(folder, before) : run.ui.pdfFileReply;
+        };
+        const QString grid = print(&Main::mnuPrintGrid_Click, "Grid Title");
+        const QString solution = print(&Main::mnuPrintSolution_Click, "Solution Title");
+        const QString clues = print(&Main::mnuPrintClues_Click, "Clue Title");
+        QVERIFY2(!grid.isEmpty() && !solution.isEmpty() && !clues.isEmpty(),
+                 "a print-out never reached the queue");
+
+        // The reference point at 150 dpi, and nothing else to report.
+        QCOMPARE(run.ui.messages(), QStringList({" 59   177", " 59   177"}));
+        QVERIFY(!cups || pdfsIn(qEnvironmentVariable("QUILLGRID_CUPS_LANDSCAPE_DIR")).isEmpty());
+        QCOMPARE(PdfReading::sortedWords(grid), QStringList({"1", "2", "3", "Grid", "Title"}));
+        QCOMPARE(PdfReading::sortedWords(solution),
+                 QStringList({"1", "2", "3", "A", "C", "L", "O", "O", "P", "Solution", "T",
+                              "Title", "W", "W"}));
+        QCOMPARE(PdfReading::text(clues).simplified(),
+                 "Clue Title Across: 1. Pet 3. Night bird Down: 1. Dairy animal 2. Summit");
 
         // Black where a cell has no letter, white where it has, and the frame between two
-        // letter cells black.
+        // letter cells black, as laid out from the page's printable corner.
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPrinterName(cups ? QStringLiteral("QuillgridPortrait") : QString());
         const QPointF cornerMm = printer.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
-        const QPoint grid = (cornerMm * 150 / 25.4).toPoint() + QPoint(74, 207);
-        const QImage page = PdfReading::firstPage(run.pdf);
-        QCOMPARE(PdfReading::cellPattern(page, grid, 5, 3),
-                 QStringList({"...##", ".#...", ".#.##"}));
-        QCOMPARE(page.pixelColor(grid + QPoint(56 + 1, 20)), QColor(Qt::black));
+        const QPoint corner = (cornerMm * 150 / 25.4).toPoint() + QPoint(74, 207);
+        for (const QString& pdf : {grid, solution, clues})
+            QCOMPARE(PdfReading::text(pdf).count(u'\f'), 1);
+        for (const QString& pdf : {grid, solution}) {
+            const QImage page = PdfReading::firstPage(pdf);
+            QCOMPARE(PdfReading::cellPattern(page, corner, 5, 3),
+                     QStringList({"...##", ".#...", ".#.##"}));
+            QCOMPARE(page.pixelColor(corner + QPoint(56 + 1, 20)), QColor(Qt::black));
+        }
     }
 
     // Too wide for the page at 150 dpi, so drawn smaller as a whole: every letter and
@@ -93,7 +166,6 @@ private Q_SLOTS:
     void wideGridsKeepEachLetterInsideItsCell_data()
     {
         QTest::addColumn<QSize>("cells");
-        QTest::newRow("24 x 24") << QSize(24, 24);
         QTest::newRow("26 x 10") << QSize(26, 10);
         QTest::newRow("30 x 30") << QSize(30, 30);
     }
@@ -116,13 +188,14 @@ private Q_SLOTS:
         QCOMPARE(run.ui.messages(), QStringList{" 59   177"});
 
         // The grid is all that is dark below the title; its cells share it evenly.
-        const QRectF grid = QRectF(PdfReading::darkBounds(PdfReading::firstPage(run.pdf), 150))
-                                .adjusted(0, 0, -1, -1);
+        const QString pdf = run.ui.pdfFileReply;
+        const QRectF grid =
+            QRectF(PdfReading::darkBounds(PdfReading::firstPage(pdf), 150)).adjusted(0, 0, -1, -1);
         const QRectF points(grid.topLeft() * 72 / 150, grid.size() * 72 / 150);
         const QSizeF cell(points.width() / cells.width(), points.height() / cells.height());
         QStringList read;
         QStringList outside;
-        for (const auto& [text, box] : PdfReading::words(run.pdf)) {
+        for (const auto& [text, box] : PdfReading::words(pdf)) {
             const int c = int((box.center().x() - points.left()) / cell.width());
             const int r = int((box.center().y() - points.top()) / cell.height());
             if (box.top() < points.top())
@@ -140,47 +213,36 @@ private Q_SLOTS:
         QCOMPARE(read, placed);
     }
 
-    void clueListingReadsBack()
+    // The job is given up with the reason, and the next print-out starts afresh.
+    void reportsWhereAPrintoutCouldNotGo_data()
     {
-        PdfRun run(QStringLiteral("Crossword"));
-        ClueTable sorted{};
-        const int count = sortClues(TestCrosswords::sample(), sorted);
-        printClueListing(ClueListing::listingText(sorted, count), run.device, run.ui);
-        QVERIFY(run.ui.messages().isEmpty());
-        const QString text = PdfReading::text(run.pdf);
-        QCOMPARE(text.count(u'\f'), 1);
-        QCOMPARE(text.simplified(),
-                 "Crossword Across: 1. Pet 3. Night bird Down: 1. Dairy animal "
-                 "2. Summit");
+        QTest::addColumn<Printers>("installed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a file that cannot be written")
+            << Printers{} << "The file \"/nonexistent-folder/grid.pdf\" could not be written.";
+        QTest::newRow("a queue that cannot start")
+            << Printers{{"Wide", PageOrientation::Landscape},
+                        {"No such queue", PageOrientation::Portrait}}
+            << "The printer \"No such queue\" could not be started.";
     }
-
-    void reportsAFileThatCannotBeWrittenThenPrintsAfresh()
+    void reportsWhereAPrintoutCouldNotGo()
     {
+        QFETCH(Printers, installed);
+        QFETCH(QString, message);
         PdfRun run(QStringLiteral("Title"));
+        const QString pdf = run.ui.pdfFileReply;
+        run.installed = installed;
         run.ui.pdfFileReply = QStringLiteral("/nonexistent-folder/grid.pdf");
         printBlankGrid(TestCrosswords::sample(), run.device, run.ui);
-        run.ui.pdfFileReply = run.pdf;
+        // The only message: the grid is abandoned before its reference point.
+        QCOMPARE(run.ui.messages(), QStringList{message});
+
+        run.installed.clear();
+        run.ui.pdfFileReply = pdf;
         run.ui.promptReplies = {QStringLiteral("Again")};
         printBlankGrid(TestCrosswords::sample(), run.device, run.ui);
-        QCOMPARE(run.ui.messages(),
-                 QStringList({"The file \"/nonexistent-folder/grid.pdf\" could not be written.",
-                              " 59   177"}));
-        QVERIFY(PdfReading::sortedWords(run.pdf).contains("Again"));
-    }
-
-    void reportsAPrinterThatCannotStartAndKeepsIt()
-    {
-        QtPrintDevice device([] {
-            return QList<InstalledPrinter>{{"Wide", PageOrientation::Landscape},
-                                           {"No such queue", PageOrientation::Portrait}};
-        });
-        ScriptedUi ui;
-        ui.promptReplies = {QStringLiteral("Title")};
-        printBlankGrid(TestCrosswords::sample(), device, ui);
-        // The only message: the grid is abandoned before its reference point.
-        QCOMPARE(ui.messages(),
-                 QStringList{"The printer \"No such queue\" could not be started."});
-        QCOMPARE(device.currentPrinter(), QStringLiteral("No such queue"));
+        QCOMPARE(run.ui.messages(), QStringList({message, " 59   177"}));
+        QVERIFY(PdfReading::sortedWords(pdf).contains("Again"));
     }
 };
 

@@ -82,13 +82,13 @@ inline QStringList cellPattern(const QImage& page, QPoint gridCorner, int column
     return pattern;
 }
 
-// The smallest rectangle holding every dark pixel of `page` from row `fromY` down.
-inline QRect darkBounds(const QImage& page, int fromY)
+// The smallest rectangle holding every dark pixel of `image` from row `fromY` down.
+inline QRect darkBounds(const QImage& image, int fromY)
 {
     QRect bounds;
-    for (int y = fromY; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (qGray(page.pixel(x, y)) < 128)
+    for (int y = fromY; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
                 bounds |= QRect(x, y, 1, 1);
         }
     }

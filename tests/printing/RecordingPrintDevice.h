@@ -59,7 +59,7 @@ public:
     QList<InstalledPrinter> printers() override { return installed; }
     void setCurrentPrinter(const QString& name) override { current = name; }
     void setPdfFile(const QString& path) override { pdfFile = path; }
-    void setResolution(int dpi) override { dotsPerInch = begun_ ? dotsPerInch : dpi; }
+    void setResolution(int dpi) override { dotsPerInch = dpi; }
     void setFontName(const QString& name) override { fontName_ = name; }
     void setFontSize(qreal points) override { fontSize_ = points; }
     void setFontBold(bool bold) override { bold_ = bold; }
@@ -102,9 +102,6 @@ public:
     bool endDocument() override
     {
         add(QStringLiteral("end"), {}, {}, {});
-        begun_ = false;
-        page_ = 1;
-        scale_ = 1;
         return true;
     }
     QString failure() const override { return {}; }
@@ -113,7 +110,6 @@ private:
     // Where the mark lands on paper, the scale applied.
     void add(const QString& kind, QRectF rect, const QString& text, const QString& style)
     {
-        begun_ = true;
         const auto onPaper = [this](QPointF p) {
             return anchorDots_ + (p - anchorDots_) * scale_;
         };
@@ -133,7 +129,6 @@ private:
     QPointF pointDots_;
     bool solid_ = false;
     QColor fillColour_ = Qt::black;
-    bool begun_ = false;
     int page_ = 1;
     qreal scale_ = 1;
     QPointF anchorDots_;

@@ -1,3 +1,4 @@
+#include "printing/PdfReading.h"
 #include "seams/ImageSurface.h"
 #include "support/TestRegistry.h"
 
@@ -8,15 +9,8 @@ namespace {
 // The smallest rectangle, in logical pixels, that holds every dark pixel of the image.
 QRectF inkBounds(const ImageSurface& surface)
 {
-    const QImage& image = surface.image();
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128)
-                ink |= QRect(x, y, 1, 1);
-        }
-    }
-    const qreal ratio = image.devicePixelRatio();
+    const QRect ink = PdfReading::darkBounds(surface.image(), 0);
+    const qreal ratio = surface.image().devicePixelRatio();
     return QRectF(ink.topLeft() / ratio, ink.size() / ratio);
 }
 
