@@ -19,22 +19,10 @@
 namespace {
 
 // Roles a person operates or reads; each must tell a screen reader what it is.
-bool needsName(QAccessible::Role role)
-{
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::EditableText:
-    case QAccessible::ComboBox:
-    case QAccessible::MenuItem:
-    case QAccessible::StaticText:
-    case QAccessible::Client:
-    case QAccessible::Dialog:
-    case QAccessible::Window:
-        return true;
-    default:
-        return false;
-    }
-}
+const QList<QAccessible::Role> namedRoles = {QAccessible::PushButton, QAccessible::EditableText,
+                                             QAccessible::ComboBox,   QAccessible::MenuItem,
+                                             QAccessible::StaticText, QAccessible::Client,
+                                             QAccessible::Dialog,     QAccessible::Window};
 
 void collectUnnamed(QAccessibleInterface* node, const QString& path, QStringList& unnamed)
 {
@@ -42,12 +30,11 @@ void collectUnnamed(QAccessibleInterface* node, const QString& path, QStringList
         return;
     // Parts of a control (a list's items, a scroll bar's buttons) have no object of their own.
     const QString name = node->object() ? node->object()->objectName() : QStringLiteral("part");
-    const QString here = path + QLatin1Char('/') + name +
-                         QLatin1Char('(') + QString::number(node->role(), 16) +
-                         QLatin1Char(')');
+    const QString here =
+        QStringLiteral("%1/%2(%3)").arg(path, name, QString::number(node->role(), 16));
     // Qt's own scaffolding inside a control (a scroll area's viewport) is not ours to name.
     const bool scaffolding = name.startsWith(QLatin1String("qt_"));
-    if (needsName(node->role()) && !scaffolding &&
+    if (namedRoles.contains(node->role()) && !scaffolding &&
         node->text(QAccessible::Name).trimmed().isEmpty() && !node->state().invisible)
         unnamed << here;
     for (int i = 0; i < node->childCount(); ++i)

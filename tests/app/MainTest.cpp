@@ -62,7 +62,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("path");
         QTest::newRow("cancelled") << "" << QDir::current().absoluteFilePath("xword.mdb");
-        QTest::newRow("absolute path") << "/tmp/puzzles/mine.db" << "/tmp/puzzles/mine.db";
+        QTest::newRow("absolute path") << "/tmp/puzzles/mine.db"
+                                       << "/tmp/puzzles/mine.db";
         QTest::newRow("relative name")
             << "other.mdb" << QDir::current().absoluteFilePath("other.mdb");
     }
@@ -80,8 +81,8 @@ private Q_SLOTS:
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 if (auto* main = qobject_cast<Main*>(widget)) {
                     windowVisible = main->isVisible();
-                    saveEnabled = main->findChild<QAction*>(QStringLiteral("mnuSaveCrossword"))
-                                      ->isEnabled();
+                    saveEnabled =
+                        main->findChild<QAction*>(QStringLiteral("mnuSaveCrossword"))->isEnabled();
                 }
             }
         };
@@ -115,8 +116,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("needsACrossword");
         const auto row = [](const char* command, QKeySequence shortcut, Qt::Key menu,
                             Qt::Key letter, bool needs) {
-            QTest::newRow(command) << QString::fromLatin1(command) << shortcut << menu << letter
-                                   << needs;
+            QTest::newRow(command)
+                << QString::fromLatin1(command) << shortcut << menu << letter << needs;
         };
         row("mnuNewCrossWord", Qt::CTRL | Qt::Key_N, Qt::Key_F, Qt::Key_N, false);
         row("mnuOpenCrossword", Qt::CTRL | Qt::Key_O, Qt::Key_F, Qt::Key_O, false);

@@ -66,7 +66,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("handsOver");
         QTest::addColumn<bool>("keepsTheEntry");
         QTest::newRow("Update clicked") << "update" << 0 << true << true;
-        QTest::newRow("Enter in the clue") << "clue" << int(Qt::Key_Return) << true << true;
         QTest::newRow("Enter in the answer") << "answer" << int(Qt::Key_Return) << true << true;
         QTest::newRow("keypad Enter in the answer")
             << "answer" << int(Qt::Key_Enter) << true << true;
