@@ -16,25 +16,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 // The real window on screen, talking through a script.
 struct Scripted {
     ScriptedUi ui;
-    std::unique_ptr<Main> main;
+    Main main{&ui};
 
     Scripted()
     {
-        main = std::make_unique<Main>(&ui);
-        main->resize(800, 600);
-        main->show();
-        main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        main.resize(800, 600);
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
     }
 
-    QAction* action(const QString& name) const { return main->findChild<QAction*>(name); }
+    QAction* action(const QString& name) const { return main.findChild<QAction*>(name); }
 };
 
 // Every entry of a menu, separators as "-", in order.
@@ -96,7 +93,7 @@ private Q_SLOTS:
     void hasTheWholeMenuTreeInOrder()
     {
         Scripted app;
-        QCOMPARE(captions(app.main->menuBar()->actions()).join(u';'),
+        QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
                  "&Export Crossword...;-;E&xit;&Print;&View Clues;-;Print &Grid;"
                  "Print Sol&ution;-;Print &Clues;&About");
@@ -137,7 +134,7 @@ private Q_SLOTS:
         // Only whether the keys reach the command is under test: a print-out must not
         // reach for whatever printer this machine has.
         QStringList triggered;
-        for (QAction* action : app.main->findChildren<QAction*>()) {
+        for (QAction* action : app.main.findChildren<QAction*>()) {
             if (action->objectName().startsWith(u"mnu") && !action->menu()) {
                 action->disconnect();
                 connect(action, &QAction::triggered, this,
@@ -145,13 +142,13 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(app.action(command)->shortcuts(), QList<QKeySequence>{shortcut});
-        QTest::keySequence(app.main.get(), shortcut);
+        QTest::keySequence(&app.main, shortcut);
         if (needsACrossword) {
             QCOMPARE(triggered, QStringList());
-            app.main->enableCrosswordMenus();
-            QTest::keySequence(app.main.get(), shortcut);
+            app.main.enableCrosswordMenus();
+            QTest::keySequence(&app.main, shortcut);
         }
-        QTest::keyClick(app.main.get(), menuLetter, Qt::AltModifier);
+        QTest::keyClick(&app.main, menuLetter, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), commandLetter);
         QTRY_COMPARE(triggered, QStringList({command, command}));
@@ -175,7 +172,7 @@ private Q_SLOTS:
             QVERIFY(label->height() >= label->heightForWidth(label->width()));
             QVERIFY(about.height() >= label->geometry().bottom());
         };
-        QTest::keyClick(app.main.get(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(&app.main, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(app.ui.modalDialogs, QStringList{QStringLiteral("About")});
     }
 
@@ -185,9 +182,9 @@ private Q_SLOTS:
     {
         Scripted app;
         app.ui.promptReplies = {QStringLiteral("10"), QStringLiteral("10")};
-        app.main->mnuNewCrossWord_Click();
-        const PuzzleState& state = app.main->state();
-        QWidget* view = app.main->centralWidget();
+        app.main.mnuNewCrossWord_Click();
+        const PuzzleState& state = app.main.state();
+        QWidget* view = app.main.centralWidget();
         const QPoint cell(1, 2);
         const QPoint inCell(10 + cell.x() * state.cellWidth + state.cellWidth / 2,
                             5 + cell.y() * state.cellHeight + state.cellHeight / 2);
@@ -227,8 +224,8 @@ private Q_SLOTS:
     void exportWritesOrLeavesTheFileAsItWas()
     {
         Scripted app;
-        app.main->enableCrosswordMenus();
-        app.main->state() = TestCrosswords::sample();
+        app.main.enableCrosswordMenus();
+        app.main.state() = TestCrosswords::sample();
         QTemporaryDir folder;
         const QString path = folder.filePath("mine.puz");
         const auto exportTo = [&](const QString& typed, const QString& filter) {
@@ -250,7 +247,7 @@ private Q_SLOTS:
 
         // A one-letter answer: the typed extension wins over the filter, and the .puz
         // refuses it without touching the file.
-        TestCrosswords::place(app.main->state(), "Article", "A", 4, 2, 4, true);
+        TestCrosswords::place(app.main.state(), "Article", "A", 4, 2, 4, true);
         exportTo(path, QStringLiteral(".ipuz crossword (*.ipuz)"));
         QCOMPARE(app.ui.messages().size(), 1);
         QVERIFY(app.ui.messages().constLast().startsWith(path + " was not written."));
@@ -260,8 +257,8 @@ private Q_SLOTS:
         exportTo(missing, QStringLiteral(".puz crossword (*.puz)"));
         QCOMPARE(app.ui.messages().size(), 2);
         QVERIFY(app.ui.messages().constLast().startsWith(missing + " could not be written: "));
-        QCOMPARE(app.main->state().clueCount, 5);
-        QCOMPARE(app.main->state().crosswordTitle, QString());
+        QCOMPARE(app.main.state().clueCount, 5);
+        QCOMPARE(app.main.state().crosswordTitle, QString());
     }
 };
 
