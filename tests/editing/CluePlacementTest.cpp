@@ -78,6 +78,7 @@ const Placement sunAcross{{2, 3}, QStringLiteral("Star of the day"), QStringLite
 const QString clueError = QStringLiteral("Clue error");
 const QPoint none(-1, -1);
 const QString tooLong = QStringLiteral("Answer is too long to fit into the grid.");
+const QString conflicting = QStringLiteral("Answers for clues are conflicting. Please check!");
 
 }  // namespace
 
@@ -87,15 +88,18 @@ Q_DECLARE_METATYPE(Qt::MouseButton)
 class CluePlacementTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fitsAnswersUpToTheGridsEdge_data()
+    // After SUN across at (2, 3), the entry is placed, or refused with a message that
+    // leaves the model and every pixel as they were.
+    void placesOrRefusesAnEntry_data()
     {
         QTest::addColumn<QSize>("grid");  // columns x rows
         QTest::addColumn<Placement>("entry");
-        QTest::addColumn<QString>("placed");  // empty when refused as too long
+        QTest::addColumn<QString>("placed");
+        QTest::addColumn<QString>("message");  // empty when placed
         auto row = [](const char* name, QSize grid, QPoint cell, const char* answer, bool across,
                       const char* placed) {
             QTest::newRow(name) << grid << Placement{cell, "  \tA clue  ", answer, across}
-                                << QString::fromLatin1(placed);
+                                << QString::fromLatin1(placed) << (*placed ? QString() : tooLong);
         };
         row("across 4 at column 6 ends on the edge", {10, 10}, {6, 0}, "MOON", true, "MOON");
         row("across 4 at column 7 runs past", {10, 10}, {7, 0}, "MOON", true, "");
@@ -107,27 +111,43 @@ private Q_SLOTS:
         row("down past the rows", {12, 8}, {0, 0}, "ABCDEFGHI", false, "");
         row("down 2 at row 28 of 30 ends on the edge", {30, 30}, {29, 28}, "UP", false, "UP");
         row("down 2 at row 29 of 30 runs past", {30, 30}, {29, 29}, "UP", false, "");
+        auto refused = [](const char* name, Placement entry, const QString& message) {
+            QTest::newRow(name) << QSize(10, 10) << entry << QString() << message;
+        };
+        const QString empty = QStringLiteral("Neither Clue nor Answer can be empty.");
+        refused("MOON down on the N of SUN", {{4, 2}, "Night light", "moon", false}, conflicting);
+        refused("conflict on the last letter only", {{2, 2}, "Be present", "AT", false},
+                conflicting);
+        refused("blank clue", {{5, 5}, "   ", "moon", true}, empty);
+        refused("empty answer", {{5, 5}, "Night light", "", true}, empty);
+        refused("answer without letters", {{5, 5}, "Night light", " 12-3! ", true}, empty);
+        // The hand-over fields still hold SUN unless emptied before the dialog is shown.
+        refused("Cancel this Clue", {{5, 5}, "Night light", "moon", true, "Cancel"}, empty);
     }
-    void fitsAnswersUpToTheGridsEdge()
+    void placesOrRefusesAnEntry()
     {
         QFETCH(QSize, grid);
         QFETCH(Placement, entry);
         QFETCH(QString, placed);
+        QFETCH(QString, message);
         Board board(grid.width(), grid.height());
+        board.place(sunAcross);
         const auto before = snapshot(board);
         board.place(entry);
 
-        if (placed.isEmpty()) {
-            QCOMPARE(board.ui.messages(), QStringList{tooLong});
+        if (!message.isEmpty()) {
+            QCOMPARE(board.ui.messages(), QStringList{message});
+            QCOMPARE(board.ui.shown.constLast().caption,
+                     message == conflicting ? "Clues are conflicting" : clueError);
             QVERIFY(snapshot(board) == before);
             return;
         }
         QCOMPARE(board.ui.messages(), QStringList());
-        QCOMPARE(board.state.clueCount, 1);
+        QCOMPARE(board.state.clueCount, 2);
         // Blanks around the clue go, nothing else; the answer keeps only its letters.
         const ClueEntry filed{
-            "\tA clue", placed, qint16(entry.cell.x()), qint16(entry.cell.y()), 1, entry.across};
-        QCOMPARE(board.state.clueTable[0], filed);
+            "\tA clue", placed, qint16(entry.cell.x()), qint16(entry.cell.y()), 2, entry.across};
+        QCOMPARE(board.state.clueTable[1], filed);
         QString path;
         for (int k = 0; k < placed.size(); ++k) {
             const QPoint cell = entry.cell + (entry.across ? QPoint(k, 0) : QPoint(0, k));
@@ -176,41 +196,6 @@ private Q_SLOTS:
         ImageSurface redrawn(board.surface.size());
         GridDrawing::drawGrid(redrawn, board.state);
         QCOMPARE(board.surface.image(), redrawn.image());
-    }
-
-    // Each is refused after SUN across at (2, 3) and leaves the model and every pixel.
-    void refusalsChangeNothing_data()
-    {
-        QTest::addColumn<Placement>("entry");
-        QTest::addColumn<QString>("message");
-        const QString empty = QStringLiteral("Neither Clue nor Answer can be empty.");
-        const QString conflicting =
-            QStringLiteral("Answers for clues are conflicting. Please check!");
-        QTest::newRow("MOON down on the N of SUN")
-            << Placement{{4, 2}, "Night light", "moon", false} << conflicting;
-        QTest::newRow("conflict on the last letter only")
-            << Placement{{2, 2}, "Be present", "AT", false} << conflicting;
-        QTest::newRow("blank clue") << Placement{{5, 5}, "   ", "moon", true} << empty;
-        QTest::newRow("empty answer") << Placement{{5, 5}, "Night light", "", true} << empty;
-        QTest::newRow("answer without letters")
-            << Placement{{5, 5}, "Night light", " 12-3! ", true} << empty;
-        // The hand-over fields still hold SUN unless emptied before the dialog is shown.
-        QTest::newRow("Cancel this Clue")
-            << Placement{{5, 5}, "Night light", "moon", true, "Cancel"} << empty;
-    }
-    void refusalsChangeNothing()
-    {
-        QFETCH(Placement, entry);
-        QFETCH(QString, message);
-        Board board;
-        board.place(sunAcross);
-        const auto before = snapshot(board);
-
-        board.place(entry);
-        QCOMPARE(board.ui.messages(), QStringList{message});
-        QCOMPARE(board.ui.shown.constLast().caption,
-                 message.contains(u"conflicting") ? "Clues are conflicting" : clueError);
-        QVERIFY(snapshot(board) == before);
     }
 
     // 10 x 10 cells of 58 x 39 from (10, 5), unless a row says otherwise.
