@@ -38,7 +38,6 @@ struct Board {
     {
         ui.promptReplies = {QString::number(columns), QString::number(rows)};
         newCrossword(state, surface, ui);
-        ui.shown.clear();
     }
 
     QPoint centre(QPoint cell) const
