@@ -26,42 +26,11 @@ struct Placement {
 };
 using Placements = QList<Placement>;
 
-// Draws on a real image and records each drawing operation with the font it is drawn in.
-class RecordingSurface final : public Surface {
-public:
-    explicit RecordingSurface(QSize area) : real(area) {}
-    ImageSurface real;
-    QStringList operations;
-
-    QSize size() const override { return real.size(); }
-    void clear() override { real.clear(); }
-    void drawBox(QPoint from, QPoint to) override { real.drawBox(from, to); }
-    void fillBox(QPoint from, QPoint to, const QColor& colour) override
-    {
-        operations << QString::asprintf("fill %d,%d %d,%d ", from.x(), from.y(), to.x(), to.y()) +
-                          colour.name();
-        real.fillBox(from, to, colour);
-    }
-    void setFont(int pointSize, bool bold) override
-    {
-        operations << QString::asprintf("font %d %s", pointSize, bold ? "bold" : "plain");
-        real.setFont(pointSize, bold);
-    }
-    int fontPointSize() const override { return real.fontPointSize(); }
-    bool fontBold() const override { return real.fontBold(); }
-    void drawText(QPoint topLeft, const QString& text) override
-    {
-        operations
-            << QStringLiteral("text %1,%2 '%3'").arg(topLeft.x()).arg(topLeft.y()).arg(text);
-        real.drawText(topLeft, text);
-    }
-};
-
 // A fresh crossword with the real dialog driven by the script. A 10 x 10 grid on 600 x 400
 // pixels has cells of 58 x 39 from (10, 5) to (590, 395).
 struct Board {
     PuzzleState state;
-    RecordingSurface surface;
+    ImageSurface surface;
     ScriptedUi ui;
     ClueForm form{state};
 
@@ -69,8 +38,6 @@ struct Board {
     {
         ui.promptReplies = {QString::number(columns), QString::number(rows)};
         newCrossword(state, surface, ui);
-        ui.shown.clear();
-        surface.operations.clear();
     }
 
     QPoint centre(QPoint cell) const
@@ -103,13 +70,14 @@ auto snapshot(const Board& board)
 {
     const PuzzleState& state = board.state;
     return std::tuple(state.clueTable, state.clueCount, state.clueNumber, state.gridLetters,
-                      board.surface.real.image().copy());
+                      board.surface.image().copy());
 }
 
 const Placement sunAcross{{2, 3}, QStringLiteral("Star of the day"), QStringLiteral("sun"), true};
 const QString clueError = QStringLiteral("Clue error");
 const QPoint none(-1, -1);
 const QString tooLong = QStringLiteral("Answer is too long to fit into the grid.");
+const QString conflicting = QStringLiteral("Answers for clues are conflicting. Please check!");
 
 }  // namespace
 
@@ -119,15 +87,18 @@ Q_DECLARE_METATYPE(Qt::MouseButton)
 class CluePlacementTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fitsAnswersUpToTheGridsEdge_data()
+    // After SUN across at (2, 3), the entry is placed, or refused with a message that
+    // leaves the model and every pixel as they were.
+    void placesOrRefusesAnEntry_data()
     {
         QTest::addColumn<QSize>("grid");  // columns x rows
         QTest::addColumn<Placement>("entry");
-        QTest::addColumn<QString>("placed");  // empty when refused as too long
+        QTest::addColumn<QString>("placed");
+        QTest::addColumn<QString>("message");  // empty when placed
         auto row = [](const char* name, QSize grid, QPoint cell, const char* answer, bool across,
                       const char* placed) {
             QTest::newRow(name) << grid << Placement{cell, "  \tA clue  ", answer, across}
-                                << QString::fromLatin1(placed);
+                                << QString::fromLatin1(placed) << (*placed ? QString() : tooLong);
         };
         row("across 4 at column 6 ends on the edge", {10, 10}, {6, 0}, "MOON", true, "MOON");
         row("across 4 at column 7 runs past", {10, 10}, {7, 0}, "MOON", true, "");
@@ -137,27 +108,45 @@ private Q_SLOTS:
         // A grid wider than high shows which size each direction is measured against.
         row("across the full width", {12, 8}, {0, 7}, "ABCDEFGHIJKL", true, "ABCDEFGHIJKL");
         row("down past the rows", {12, 8}, {0, 0}, "ABCDEFGHI", false, "");
+        row("down 2 at row 28 of 30 ends on the edge", {30, 30}, {29, 28}, "UP", false, "UP");
+        row("down 2 at row 29 of 30 runs past", {30, 30}, {29, 29}, "UP", false, "");
+        auto refused = [](const char* name, Placement entry, const QString& message) {
+            QTest::newRow(name) << QSize(10, 10) << entry << QString() << message;
+        };
+        const QString empty = QStringLiteral("Neither Clue nor Answer can be empty.");
+        refused("MOON down on the N of SUN", {{4, 2}, "Night light", "moon", false}, conflicting);
+        refused("conflict on the last letter only", {{2, 2}, "Be present", "AT", false},
+                conflicting);
+        refused("blank clue", {{5, 5}, "   ", "moon", true}, empty);
+        refused("empty answer", {{5, 5}, "Night light", "", true}, empty);
+        refused("answer without letters", {{5, 5}, "Night light", " 12-3! ", true}, empty);
+        // The hand-over fields still hold SUN unless emptied before the dialog is shown.
+        refused("Cancel this Clue", {{5, 5}, "Night light", "moon", true, "Cancel"}, empty);
     }
-    void fitsAnswersUpToTheGridsEdge()
+    void placesOrRefusesAnEntry()
     {
         QFETCH(QSize, grid);
         QFETCH(Placement, entry);
         QFETCH(QString, placed);
+        QFETCH(QString, message);
         Board board(grid.width(), grid.height());
+        board.place(sunAcross);
         const auto before = snapshot(board);
         board.place(entry);
 
-        if (placed.isEmpty()) {
-            QCOMPARE(board.ui.messages(), QStringList{tooLong});
+        if (!message.isEmpty()) {
+            QCOMPARE(board.ui.messages(), QStringList{message});
+            QCOMPARE(board.ui.shown.constLast().caption,
+                     message == conflicting ? "Clues are conflicting" : clueError);
             QVERIFY(snapshot(board) == before);
             return;
         }
         QCOMPARE(board.ui.messages(), QStringList());
-        QCOMPARE(board.state.clueCount, 1);
+        QCOMPARE(board.state.clueCount, 2);
         // Blanks around the clue go, nothing else; the answer keeps only its letters.
         const ClueEntry filed{
-            "\tA clue", placed, qint16(entry.cell.x()), qint16(entry.cell.y()), 1, entry.across};
-        QCOMPARE(board.state.clueTable[0], filed);
+            "\tA clue", placed, qint16(entry.cell.x()), qint16(entry.cell.y()), 2, entry.across};
+        QCOMPARE(board.state.clueTable[1], filed);
         QString path;
         for (int k = 0; k < placed.size(); ++k) {
             const QPoint cell = entry.cell + (entry.across ? QPoint(k, 0) : QPoint(0, k));
@@ -166,6 +155,7 @@ private Q_SLOTS:
         QCOMPARE(path, placed);
     }
 
+    // The screen shows what the redraw of the same crossword after Open shows.
     void numbersByStartCell_data()
     {
         QTest::addColumn<Placements>("entries");
@@ -182,6 +172,10 @@ private Q_SLOTS:
         QTest::newRow("a shared start found further back than the last clue")
             << Placements{sunAcross, upDown, starDown, {{6, 2}, "Cold", "ice", false}, upDown}
             << QList<int>{1, 2, 1, 3, 2} << 3;
+        // ESUN runs through the start cells of SUN and UP: they keep their numbers.
+        QTest::newRow("through earlier starts")
+            << Placements{sunAcross, upDown, {{1, 3}, "Sun, east", "esun", true}}
+            << QList<int>{1, 2, 3} << 3;
     }
     void numbersByStartCell()
     {
@@ -198,43 +192,9 @@ private Q_SLOTS:
             given << board.state.clueTable[i].number;
         QCOMPARE(given, numbers);
         QCOMPARE(board.state.clueNumber, clueNumber);
-    }
-
-    // Each is refused after SUN across at (2, 3) and leaves the model and every pixel.
-    void refusalsChangeNothing_data()
-    {
-        QTest::addColumn<Placement>("entry");
-        QTest::addColumn<QString>("message");
-        const QString empty = QStringLiteral("Neither Clue nor Answer can be empty.");
-        const QString conflicting =
-            QStringLiteral("Answers for clues are conflicting. Please check!");
-        QTest::newRow("MOON down on the N of SUN")
-            << Placement{{4, 2}, "Night light", "moon", false} << conflicting;
-        QTest::newRow("conflict on the last letter only")
-            << Placement{{2, 2}, "Be present", "AT", false} << conflicting;
-        QTest::newRow("blank clue") << Placement{{5, 5}, "   ", "moon", true} << empty;
-        QTest::newRow("empty answer") << Placement{{5, 5}, "Night light", "", true} << empty;
-        QTest::newRow("answer without letters")
-            << Placement{{5, 5}, "Night light", " 12-3! ", true} << empty;
-        QTest::newRow("too long") << Placement{{5, 5}, "Night light", "moonlight", true}
-                                  << tooLong;
-        // The hand-over fields still hold SUN unless emptied before the dialog is shown.
-        QTest::newRow("Cancel this Clue")
-            << Placement{{5, 5}, "Night light", "moon", true, "Cancel"} << empty;
-    }
-    void refusalsChangeNothing()
-    {
-        QFETCH(Placement, entry);
-        QFETCH(QString, message);
-        Board board;
-        board.place(sunAcross);
-        const auto before = snapshot(board);
-
-        board.place(entry);
-        QCOMPARE(board.ui.messages(), QStringList{message});
-        QCOMPARE(board.ui.shown.constLast().caption,
-                 message.contains(u"conflicting") ? "Clues are conflicting" : clueError);
-        QVERIFY(snapshot(board) == before);
+        ImageSurface redrawn(board.surface.size());
+        GridDrawing::drawGrid(redrawn, board.state);
+        QCOMPARE(board.surface.image(), redrawn.image());
     }
 
     // 10 x 10 cells of 58 x 39 from (10, 5), unless a row says otherwise.
@@ -252,7 +212,6 @@ private Q_SLOTS:
             QTest::newRow(name) << button << position << cell << area << grid << cells;
         };
         row("right", {100, 100}, none, {600, 400}, {10, 10}, {58, 39}, Qt::RightButton);
-        row("middle", {100, 100}, none, {600, 400}, {10, 10}, {58, 39}, Qt::MiddleButton);
         row("on the left margin", {10, 100}, none);
         row("just inside the left margin", {11, 100}, {0, 2});
         // The area has shrunk since the grid was drawn, so the margin, not the grid's edge,
@@ -280,7 +239,7 @@ private Q_SLOTS:
         QFETCH(QSize, grid);
         QFETCH(QSize, cells);
         Board board;
-        board.surface.real.setAreaSize(area);
+        board.surface.setAreaSize(area);
         board.state.xGridSize = qint16(grid.width());
         board.state.yGridSize = qint16(grid.height());
         board.state.cellWidth = qint16(cells.width());
@@ -300,31 +259,27 @@ private Q_SLOTS:
     }
 
     // Cells of 23 x 39 put the letters on half pixels, showing which way they are
-    // rounded. The font before is 16 and plain: the letters and what follows are 16 bold.
+    // rounded. The font before is 16 and plain: the number is drawn 5 plain, the letters
+    // 16 bold.
     void drawsEachCellWholeInItsFonts()
     {
         Board board(25, 10);
+        ImageSurface expected(board.surface.size());
+        GridDrawing::drawGrid(expected, board.state);
         board.surface.setFont(16, false);
-        board.surface.operations.clear();
         board.place({{0, 1}, "Day star", "sun", true});
 
-        QCOMPARE(board.surface.operations.join(u';'),
-                 "fill 11,45 32,82 #f0f0f0;font 5 plain;text 10,44 ' 1';font 16 bold;"
-                 "text 16,54 'S';fill 34,45 55,82 #f0f0f0;font 16 bold;text 40,54 'U';"
-                 "fill 57,45 78,82 #f0f0f0;font 16 bold;text 62,54 'N'");
-    }
-
-    // ESUN across runs through the start cells of SUN and UP: they keep their numbers,
-    // and the screen shows what the redraw of the same crossword after Open shows.
-    void drawsWhatTheRedrawAfterOpenDraws()
-    {
-        Board board;
-        for (const Placement& entry : {sunAcross, Placement{{3, 3}, "Not down", "up", false},
-                                       Placement{{1, 3}, "Sun, east", "esun", true}})
-            board.place(entry);
-        ImageSurface redrawn(board.surface.size());
-        GridDrawing::drawGrid(redrawn, board.state);
-        QCOMPARE(board.surface.real.image(), redrawn.image());
+        const QColor letterFill(240, 240, 240);
+        expected.fillBox({11, 45}, {32, 82}, letterFill);
+        expected.setFont(5, false);
+        expected.drawText({10, 44}, QStringLiteral(" 1"));
+        expected.setFont(16, true);
+        expected.drawText({16, 54}, QStringLiteral("S"));
+        expected.fillBox({34, 45}, {55, 82}, letterFill);
+        expected.drawText({40, 54}, QStringLiteral("U"));
+        expected.fillBox({57, 45}, {78, 82}, letterFill);
+        expected.drawText({62, 54}, QStringLiteral("N"));
+        QCOMPARE(board.surface.image(), expected.image());
     }
 
     // Numbers are 16 bits: at 32767 only a clue sharing an earlier start may be placed,

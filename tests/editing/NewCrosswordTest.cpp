@@ -71,26 +71,51 @@ private Q_SLOTS:
         QCOMPARE(run.ui.shown.constLast().text, QStringLiteral("Enter Grid size - Y"));
     }
 
-    void fitsTheCellsToTheDrawingArea_data()
+    // A grid whose cells would be empty is refused before anything is discarded; any
+    // other replaces the crossword in memory.
+    void fitsTheCellsToTheWindowOrRefusesTheGrid_data()
     {
         QTest::addColumn<QSize>("area");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QSize>("cell");
-        QTest::newRow("600 x 400, 25 x 15") << QSize(600, 400) << 25 << 15 << QSize(23, 26);
-        QTest::newRow("125 px over 10: 12.5 to 12")
-            << QSize(145, 400) << 10 << 10 << QSize(12, 39);
-        QTest::newRow("135 px over 10: 13.5 to 14")
-            << QSize(155, 400) << 10 << 10 << QSize(14, 39);
+        QTest::addColumn<QSize>("grid");  // columns x rows
+        QTest::addColumn<QSize>("cell");  // invalid: refused
+        const auto row = [](const char* name, QSize area, QSize grid, QSize cell) {
+            QTest::newRow(name) << area << grid << cell;
+        };
+        row("25 x 15 in 600 x 400", {600, 400}, {25, 15}, {23, 26});
+        row("13.5 px round to 14", {155, 400}, {10, 10}, {14, 39});
+        row("cells of one pixel", {30, 20}, {10, 10}, {1, 1});
+        row("30 columns in 10 px", {30, 200}, {30, 30}, {});
+        row("10 rows in 4 px", {200, 14}, {10, 10}, {});
     }
-    void fitsTheCellsToTheDrawingArea()
+    void fitsTheCellsToTheWindowOrRefusesTheGrid()
     {
         QFETCH(QSize, area);
-        QFETCH(int, columns);
-        QFETCH(int, rows);
+        QFETCH(QSize, grid);
         QFETCH(QSize, cell);
-        Run run({QString::number(columns), QString::number(rows)}, area);
-        QCOMPARE(QSize(run.state.cellWidth, run.state.cellHeight), cell);
+        PuzzleState earlier;
+        earlier.xGridSize = earlier.yGridSize = 3;
+        earlier.cellWidth = 4;
+        earlier.clueCount = earlier.savedClueCount = 3;
+        earlier.clueNumber = 2;
+        earlier.crosswordTitle = QStringLiteral("Opened earlier");
+        earlier.crosswordStored = true;
+        for (auto& column : earlier.gridLetters)
+            column.fill(QStringLiteral("Q"));
+        Run run({QString::number(grid.width()), QString::number(grid.height())}, area, earlier);
+
+        const bool fits = cell.isValid();
+        QCOMPARE(QSize(run.state.cellWidth, run.state.cellHeight), fits ? cell : QSize(4, 0));
+        QCOMPARE(QSize(run.state.xGridSize, run.state.yGridSize), fits ? grid : QSize(3, 3));
+        QCOMPARE(run.state.clueCount, fits ? 0 : 3);
+        QCOMPARE(run.state.clueNumber, fits ? 0 : 2);
+        QCOMPARE(run.state.crosswordTitle.isEmpty(), fits);
+        QCOMPARE(run.state.crosswordStored, !fits);
+        QCOMPARE(run.state.savedClueCount, fits ? 0 : 3);
+        QCOMPARE(run.state.gridLetters[0][0].isEmpty(), fits);
+        QCOMPARE(run.state.gridLetters[grid.width() - 1][grid.height() - 1].isEmpty(), fits);
+        QCOMPARE(run.ui.menuEnables, fits ? 1 : 0);
+        QCOMPARE(run.ui.messages().size(), fits ? 0 : 1);
+        QCOMPARE(run.pixel(area.width() - 1, area.height() - 1) == QColor(Qt::red), !fits);
     }
 
     // 25 x 15 cells of 23 x 26 span 10..585 by 5..395; neighbours share their border.
@@ -106,43 +131,6 @@ private Q_SLOTS:
         QCOMPARE(run.pixel(584, 394), emptyGrey);
         for (QPoint outside : {QPoint(9, 200), QPoint(586, 200), QPoint(300, 4), QPoint(300, 396)})
             QCOMPARE(run.pixel(outside.x(), outside.y()), white);
-    }
-
-    // A grid too large for the window is refused before anything is discarded.
-    void replacesTheCrosswordInMemoryOnlyWhenTheGridFits_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("fits");
-        QTest::newRow("5 x 5 fits") << 5 << true;
-        QTest::newRow("30 x 30 in 30 pixels does not") << 30 << false;
-    }
-    void replacesTheCrosswordInMemoryOnlyWhenTheGridFits()
-    {
-        QFETCH(int, size);
-        QFETCH(bool, fits);
-        PuzzleState earlier;
-        earlier.xGridSize = earlier.yGridSize = 3;
-        earlier.cellWidth = 4;
-        earlier.clueCount = earlier.savedClueCount = 3;
-        earlier.clueNumber = 2;
-        earlier.crosswordTitle = QStringLiteral("Opened earlier");
-        earlier.crosswordStored = true;
-        for (auto& column : earlier.gridLetters)
-            column.fill(QStringLiteral("Q"));
-        Run run({QString::number(size), QString::number(size)}, QSize(30, 200), earlier);
-
-        QCOMPARE(run.state.xGridSize, fits ? size : 3);
-        QCOMPARE(run.state.cellWidth, fits ? 2 : 4);
-        QCOMPARE(run.state.clueCount, fits ? 0 : 3);
-        QCOMPARE(run.state.clueNumber, fits ? 0 : 2);
-        QCOMPARE(run.state.crosswordTitle.isEmpty(), fits);
-        QCOMPARE(run.state.crosswordStored, !fits);
-        QCOMPARE(run.state.savedClueCount, fits ? 0 : 3);
-        QCOMPARE(run.state.gridLetters[0][0].isEmpty(), fits);
-        QCOMPARE(run.state.gridLetters[size - 1][size - 1].isEmpty(), fits);
-        QCOMPARE(run.ui.menuEnables, fits ? 1 : 0);
-        QCOMPARE(run.ui.messages().size(), fits ? 0 : 1);
-        QCOMPARE(run.pixel(20, 100) == QColor(Qt::red), !fits);
     }
 };
 

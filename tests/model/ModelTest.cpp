@@ -1,0 +1,110 @@
+#include "model/ClueNumbers.h"
+#include "model/NormalizeAnswer.h"
+#include "model/NumberText.h"
+#include "model/PuzzleState.h"
+#include "model/ReplyNumber.h"
+#include "model/Rounding.h"
+#include "support/TestRegistry.h"
+
+#include <QTest>
+
+using Number = std::optional<qint16>;
+Q_DECLARE_METATYPE(Number)
+
+class ModelTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsRepliesLikeTheGridPrompts_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<Number>("value");  // none: out of 16 bits
+        QTest::newRow("blanks around and between digits") << " 2 5 " << Number(25);
+        QTest::newRow("tab and newline ignored") << "\t2\n5" << Number(25);
+        QTest::newRow("fraction rounded down") << "25.9" << Number(25);
+        QTest::newRow("negative fraction rounds down") << "-0.5" << Number(-1);
+        QTest::newRow("plus sign") << "+7" << Number(7);
+        QTest::newRow("empty") << "" << Number(0);
+        QTest::newRow("stops at a letter") << "12abc" << Number(12);
+        QTest::newRow("stops at a second point") << "1.2.3" << Number(1);
+        QTest::newRow("leading point") << ".5" << Number(0);
+        QTest::newRow("lone sign") << "-" << Number(0);
+        QTest::newRow("exponent") << "2e1" << Number(20);
+        QTest::newRow("exponent without digits, then a letter") << "3ex" << Number(3);
+        QTest::newRow("largest 16-bit") << "32767" << Number(32767);
+        QTest::newRow("smallest 16-bit") << "-32768" << Number(-32768);
+        QTest::newRow("past 16 bits") << "32768" << Number();
+        QTest::newRow("below 16 bits") << "-32769" << Number();
+        QTest::newRow("past double") << "1e999" << Number();
+    }
+    void readsRepliesLikeTheGridPrompts()
+    {
+        QFETCH(QString, reply);
+        QFETCH(Number, value);
+        QCOMPARE(readReplyNumber(reply), value);
+    }
+
+    void keepsAsciiLettersOfAnAnswerInCapitals_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("blank and apostrophe") << "new york's" << "NEWYORKS";
+        QTest::newRow("digits and hyphen") << "R2-D2" << "RD";
+        QTest::newRow("letters beyond ASCII") << QString::fromUtf8("caf\u00e9 \u00c5se\u00df")
+                                              << "CAFSE";
+        QTest::newRow("neighbours of the letter ranges") << "@[`{AZaz" << "AZAZ";
+    }
+    void keepsAsciiLettersOfAnAnswerInCapitals()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QCOMPARE(NormalizeAnswer(typed), answer);
+    }
+
+    void numberTextKeepsTheSignPlace_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0 << " 0";
+        QTest::newRow("negative") << -7 << "-7";
+        QTest::newRow("origin at 600 dpi") << 709 << " 709";
+    }
+    void numberTextKeepsTheSignPlace()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        QCOMPARE(numberText(number), text);
+    }
+
+    void roundsHalvesToEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<long long>("rounded");
+        QTest::newRow("12.5 down to even") << 12.5 << 12LL;
+        QTest::newRow("13.5 up to even") << 13.5 << 14LL;
+        QTest::newRow("below half") << 23.2 << 23LL;
+        QTest::newRow("above half") << 26.6 << 27LL;
+        QTest::newRow("negative half to even") << -2.5 << -2LL;
+        QTest::newRow("negative odd half") << -3.5 << -4LL;
+    }
+    void roundsHalvesToEven()
+    {
+        QFETCH(double, value);
+        QFETCH(long long, rounded);
+        QCOMPARE(roundHalfEven(value), rounded);
+    }
+
+    // Only filed clues count: a table left from an earlier crossword numbers no cell.
+    void theFirstFiledClueStartingInTheCellNumbersIt()
+    {
+        PuzzleState state;
+        state.clueTable[0] = ClueEntry{"Old", "OLD", 2, 3, 7, true};
+        QCOMPARE(firstClueNumberAt(state, 2, 3), Number());
+        state.clueTable[1] = ClueEntry{"New", "NEW", 2, 3, 8, false};
+        state.clueCount = 2;
+        QCOMPARE(firstClueNumberAt(state, 2, 3), Number(7));
+        QCOMPARE(firstClueNumberAt(state, 3, 2), Number());
+    }
+};
+
+QUILLGRID_TEST(ModelTest);
+#include "ModelTest.moc"
