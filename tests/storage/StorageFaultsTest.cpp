@@ -13,8 +13,8 @@ const ClueEntry tap{"Water source", "TAP", 2, 0, 2, false};
 const ClueEntry eel{"third", "EEL", 0, 2, 3, true};
 const ClueEntry pea{"Green seed", "PEA", 2, 2, 4, false};
 
-// A crossword opened and then extended stands in memory and on the surface: a failed
-// command must leave both exactly so.
+// A crossword opened and then extended stands in memory: a failed command must leave it
+// exactly so.
 void showExtendedCrossword(Desk& desk)
 {
     desk.saveAs(crossword(5, 5, {ant, ape}), "Shown");
@@ -24,16 +24,16 @@ void showExtendedCrossword(Desk& desk)
 }
 
 // "Bad" with a clue on each of three pages, the first of them then overwritten.
-void damageClues(const QString& path)
+void damageClues(Desk& desk)
 {
     std::vector<ClueEntry> clues;
     for (const qint16 row : {0, 1, 2})
         clues.push_back(ClueEntry{QString(3000, u'a'), "ANT", 0, row, qint16(row + 1), true});
-    QVERIFY(CrosswordDatabase(path).storeClues("Bad", QSize(5, 5), clues).ok());
-    const QStringList page = Peer(path).rows(
+    QVERIFY(desk.db.storeClues("Bad", QSize(5, 5), clues).ok());
+    const QStringList page = Peer(desk.path).rows(
         "SELECT pageno, (SELECT page_size FROM pragma_page_size) FROM dbstat "
         "WHERE name = 'Clues' AND pagetype = 'leaf' ORDER BY path LIMIT 1");
-    QFile file(path);
+    QFile file(desk.path);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.seek((page.value(0).section('|', 0, 0).toLongLong() - 1) *
                       page.value(0).section('|', 1).toLongLong()));
@@ -45,64 +45,64 @@ void damageClues(const QString& path)
 class StorageFaultsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Opening and saving on a file that is no crossword database, or one found damaged,
-    // report it with the reason and keep every byte of it: nothing is written where damage
-    // may spread.
+    // The file is put in place of the database, or found damaged: opening and saving
+    // report it with the reason and keep every byte of it, as nothing is written where
+    // damage may spread.
     void aFileThatCannotBeUsedIsReportedAndKept_data()
     {
-        QTest::addColumn<QStringList>("schema");  // none: a text file
+        QTest::addColumn<QString>("script");  // "": a text file
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a text file") << QStringList() << "it is not a database file";
-        QTest::newRow("an SQLite file of something else")
-            << QStringList{"CREATE TABLE Recipes (Title)"} << "it has no table CrosswordID";
+        QTest::newRow("a text file") << ""
+                                     << "it is not a database file";
+        QTest::newRow("an SQLite file of something else") << "CREATE TABLE Recipes (Title)"
+                                                          << "it has no table CrosswordID";
         QTest::newRow("a clue field is missing")
-            << QStringList{"CREATE TABLE CrosswordID (CrossID, Name, GridX, GridY)",
-                           "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, "
-                           "CluePosY)"}
+            << "CREATE TABLE CrosswordID (CrossID, Name, GridX, GridY);"
+               "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY)"
             << "its table Clues has no field Answer";
-        QTest::newRow("a damaged page among the clue rows of \"Bad\"")
-            << QStringList{"damaged"} << "the file is damaged";
+        QTest::newRow("a damaged page among the clue rows of \"Bad\"") << "damaged"
+                                                                       << "the file is damaged";
     }
     void aFileThatCannotBeUsedIsReportedAndKept()
     {
-        QFETCH(QStringList, schema);
+        QFETCH(QString, script);
         QFETCH(QString, reason);
         Desk desk;
         showExtendedCrossword(desk);
-        const QString path = desk.dir.filePath("chosen.mdb");
-        if (schema.isEmpty()) {
-            QFile text(path);
-            QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Dear diary,\nall done.\n"));
-        } else if (schema == QStringList{"damaged"}) {
-            damageClues(path);
+        if (script == "damaged") {
+            damageClues(desk);
         } else {
-            for (const QString& statement : schema)
-                QCOMPARE(Peer(path).rows(statement), QStringList());
+            QFile file(desk.path);
+            QVERIFY(file.remove());
+            if (script.isEmpty()) {
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Dear diary,\n") &&
+                        file.flush());
+            }
+            QCOMPARE(Peer(desk.path).run(script), QStringList());
         }
-        const QByteArray bytes = fileBytes(path);
-        QVERIFY(!bytes.isEmpty());
-        CrosswordDatabase other(path);
-        CrosswordName dialog(other, desk.ui);
+        const QByteArray bytes = fileBytes(desk.path);
 
-        willName(desk.ui, "Bad");  // shown only where the names can be read
-        openCrossword(desk.state, desk.surface.size(), desk.ui, other, dialog);
+        desk.openNamed("Bad");  // the dialog shows only where the names can be read
         QCOMPARE(desk.unchanged(reason), QString());
-        QVERIFY(desk.ui.messages()[0].contains(path));
+        QVERIFY(desk.ui.messages()[0].contains(desk.path));
         desk.remember();
-        saveCrossword(desk.state, desk.ui, other, dialog);  // appends TAP to "Shown"
+        desk.save();  // appends TAP to "Shown"
         QCOMPARE(desk.unchanged(reason), QString());
-        QCOMPARE(fileBytes(path), bytes);
-        QCOMPARE(desk.ui.modalDialogs.size(), schema == QStringList{"damaged"} ? 3 : 2);
+        QCOMPARE(fileBytes(desk.path), bytes);
+        QCOMPARE(desk.ui.modalDialogs.size(), script == "damaged" ? 3 : 2);
     }
 
     // Rows the editor could never have written; "Bad" is a 5 x 5 crossword of ANT and APE.
+    // Nor may its cells be narrower or lower than a pixel.
     void refusesAStoredCrosswordTheEditorCouldNotHaveMade_data()
     {
-        QTest::addColumn<QStringList>("tamper");
+        QTest::addColumn<QString>("tamper");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<QSize>("area");
         const QString bad = "(SELECT CrossID FROM CrosswordID WHERE Name = 'Bad')";
-        const auto row = [](const char* name, const QString& statement, const char* reason) {
-            QTest::newRow(name) << QStringList{statement} << QString(reason);
+        const auto row = [](const char* name, const QString& tamper, const char* reason,
+                            QSize area = {600, 400}) {
+            QTest::newRow(name) << tamper << QString(reason) << area;
         };
         row("no columns", "UPDATE CrosswordID SET GridX = 0", "grid of 0 x 5 cells");
         row("31 rows", "UPDATE CrosswordID SET GridY = 31", "grid of 5 x 31 cells");
@@ -135,24 +135,28 @@ private Q_SLOTS:
         row("text in Across", "UPDATE Clues SET Across = 'yes'", "field Across");
         row("a column as text", "UPDATE Clues SET CluePosX = 'left' WHERE Answer = 'APE'",
             "field CluePosX");
-        QTest::newRow("a CrossID past 16 bits")
-            << QStringList{"UPDATE Clues SET CrossID = 40000 WHERE CrossID = " + bad,
-                           "UPDATE CrosswordID SET CrossID = 40000 WHERE Name = 'Bad'"}
-            << "CrossID 40000";
-        QTest::newRow("a CrossID of 0")
-            << QStringList{"UPDATE Clues SET CrossID = 0 WHERE CrossID = " + bad,
-                           "UPDATE CrosswordID SET CrossID = 0 WHERE Name = 'Bad'"}
-            << "CrossID 0 is below 1";
+        row("a CrossID past 16 bits",
+            "UPDATE Clues SET CrossID = 40000 WHERE CrossID = " + bad +
+                ";UPDATE CrosswordID SET CrossID = 40000 WHERE Name = 'Bad'",
+            "CrossID 40000");
+        row("a CrossID of 0",
+            "UPDATE Clues SET CrossID = 0 WHERE CrossID = " + bad +
+                ";UPDATE CrosswordID SET CrossID = 0 WHERE Name = 'Bad'",
+            "CrossID 0 is below 1");
+        // (22 - 20) / 5 and (12 - 10) / 5 pixels round to none.
+        row("a window too narrow", "", "too small", {22, 15});
+        row("a window too low", "", "too small", {25, 12});
     }
     void refusesAStoredCrosswordTheEditorCouldNotHaveMade()
     {
-        QFETCH(QStringList, tamper);
+        QFETCH(QString, tamper);
         QFETCH(QString, reason);
+        QFETCH(QSize, area);
         Desk desk;
         desk.saveAs(crossword(5, 5, {ant, ape}), "Bad");
         showExtendedCrossword(desk);
-        for (const QString& statement : tamper)
-            QCOMPARE(Peer(desk.path).rows(statement), QStringList());
+        QCOMPARE(Peer(desk.path).run(tamper), QStringList());
+        desk.area = area;
         desk.openNamed("Bad");
         QCOMPARE(desk.unchanged(reason), QString());
         QVERIFY(desk.ui.messages()[0].contains("\"Bad\""));
