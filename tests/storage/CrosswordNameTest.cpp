@@ -18,12 +18,13 @@ QStringList listed(const CrosswordName& dialog)
     return qobject_cast<QStringListModel*>(box->model())->stringList();
 }
 
-// The real dialog over a database holding "Alpha" and "beta", shown as a window.
+// The real dialog over a file of another program's holding "Alpha" and "beta", shown as
+// a window.
 struct NameDesk : Desk {
     NameDesk()
     {
-        for (const char* name : {"Alpha", "beta"})
-            db.storeClues(name, QSize(5, 5), {});
+        Peer(path).run(untypedTables +
+                       "INSERT INTO CrosswordID VALUES (1, 'Alpha', 5, 5), (2, 'beta', 5, 5)");
     }
     QComboBox* box() const { return dialog.findChild<QComboBox*>("xwordname"); }
     QPushButton* button(const char* name) const { return dialog.findChild<QPushButton*>(name); }
@@ -101,35 +102,26 @@ private Q_SLOTS:
         QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta"}));
     }
 
-    // A row without a name cannot be asked for by name: it is left out, and said so where
-    // a crossword is to be opened.
-    void leavesOutACrosswordWithoutAName()
-    {
-        Desk desk;
-        QCOMPARE(Peer(desk.path).run(untypedTables + "INSERT INTO CrosswordID VALUES "
-                                                     "(7, NULL, 5, 5), (8, 'Named', 5, 5)"),
-                 QStringList());
-        QVERIFY(desk.dialog.prepare(Purpose::Name).ok());
-        QCOMPARE(desk.ui.messages(), QStringList());
-        QVERIFY(desk.dialog.prepare(Purpose::Open).ok());
-        QCOMPARE(listed(desk.dialog), QStringList{"Named"});
-        QCOMPARE(desk.ui.messages(),
-                 QStringList{"Crosswords without a name cannot be opened and are left out of the "
-                             "list: CrossID 7 in \"" +
-                             desk.path + "\"."});
-    }
-
+    // Each showing reads the list afresh, in stored order, and starts empty. A row without
+    // a name cannot be asked for by name: it is left out, and said so where a crossword is
+    // to be opened.
     void readsTheListAfreshAtEachShowing()
     {
         NameDesk desk;
+        QCOMPARE(Peer(desk.path).run("INSERT INTO CrosswordID VALUES (7, NULL, 5, 5)"),
+                 QStringList());
         QVERIFY(desk.showFor(Purpose::Name));
+        QCOMPARE(desk.ui.messages(), QStringList());
         QTest::keyClicks(desk.box()->lineEdit(), "typed, then cancelled");
         desk.dialog.reject();
         QVERIFY(desk.db.storeClues("Alpha ", QSize(5, 5), {}).ok());
         QVERIFY(desk.showFor(Purpose::Open));
-        // In stored order, not sorted, and nothing typed before is left.
         QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta", "Alpha "}));
         QCOMPARE(desk.box()->currentText(), QString());
+        QCOMPARE(desk.ui.messages(),
+                 QStringList{"Crosswords without a name cannot be opened and are left out of the "
+                             "list: CrossID 7 in \"" +
+                             desk.path + "\"."});
     }
 };
 

@@ -1,5 +1,4 @@
 #include "StorageDesk.h"
-#include "app/Main.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -15,22 +14,6 @@ const ClueEntry nap{"Short sleep", "NAP", 4, 3, 3, false};
 const ClueEntry tea{"Brew", "TEA", 0, 0, 4, true};
 const ClueEntry tap{"Water source", "TAP", 2, 0, 2, false};
 
-// The real window on a database file, as after a start with that file chosen.
-struct Session {
-    ScriptedUi ui;
-    std::unique_ptr<Main> main;
-
-    explicit Session(const QString& path)
-    {
-        ui.databaseFileReply = path;
-        main = std::make_unique<Main>(&ui);
-        ui.captionSink = [this](const QString& text) { main->setWindowTitle(text); };
-        ui.menuSink = [this] { main->enableCrosswordMenus(); };
-        main->show();
-        main->activateWindow();
-    }
-};
-
 }  // namespace
 
 class OpenSaveTest : public QObject {
@@ -40,7 +23,8 @@ private Q_SLOTS:
     // clues; another, named alike but for letter case, is stored meanwhile; more clues
     // follow. Each save appends only its new clues, field by field, under the crossword's
     // own CrossID; opening one after the other gets each back whole, in the order placed,
-    // with nothing left of the other.
+    // with nothing left of the other. Leaving the name dialog without a name keeps memory
+    // as it was, unsaved clues included, and stores nothing.
     void savesAppendBatchesThatOpenWhole()
     {
         Desk desk;
@@ -49,6 +33,11 @@ private Q_SLOTS:
             [&](QDialog& shown) { listed = shown.findChild<QComboBox*>("xwordname")->count(); };
         desk.open();
         QCOMPARE(listed, 0);
+        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid"));
+        desk.state = crossword(10, 8, {});
+        desk.remember();
+        desk.save();  // the dialog is closed untouched
+        QCOMPARE(desk.unchanged(), QString());
         desk.saveAs(crossword(10, 8, {}), "Batches");
         desk.state = PuzzleState();
         desk.openNamed("Batches");
@@ -67,10 +56,13 @@ private Q_SLOTS:
         desk.state = firstPart;
         addClue(desk.state, nap);
         addClue(desk.state, tea);
+        desk.remember();
+        desk.open();
+        QCOMPARE(desk.unchanged(), QString());
         desk.save();
         desk.save();  // nothing new
         const PuzzleState whole = desk.state;
-        QCOMPARE(desk.ui.modalDialogs.size(), 4);  // no name asked for a stored crossword
+        QCOMPARE(desk.ui.modalDialogs.size(), 6);  // no name asked for a stored crossword
         Peer peer(desk.path);
         QCOMPARE(
             peer.rows("SELECT w.CrossID, w.Name, w.GridX, w.GridY, c.CluePos, "
@@ -103,37 +95,6 @@ private Q_SLOTS:
         QCOMPARE(desk.state.savedClueCount, 5);
         QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(58, 49));
         QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - Batches"));
-    }
-
-    // Leaving the name dialog without a name keeps memory as it was, unsaved clues
-    // included, and stores nothing.
-    void leavingTheNameDialogChangesNothing_data()
-    {
-        QTest::addColumn<bool>("stored");
-        QTest::addColumn<bool>("opening");
-        QTest::addColumn<QString>("caption");  // "": left alone
-        QTest::newRow("open, never stored") << false << true << "Quillgrid";
-        QTest::newRow("open, stored with unsaved clues") << true << true << "";
-        QTest::newRow("save, never stored") << false << false << "";
-    }
-    void leavingTheNameDialogChangesNothing()
-    {
-        QFETCH(bool, stored);
-        QFETCH(bool, opening);
-        QFETCH(QString, caption);
-        Desk desk;
-        desk.state = crossword(10, 10, {sun, star, up});
-        if (stored)
-            desk.saveAs(desk.state, "Kept");
-        addClue(desk.state, nap);
-        desk.remember();
-
-        opening ? desk.open() : desk.save();  // the dialog is closed untouched
-        QCOMPARE(desk.ui.caption.value_or(""), caption);
-        desk.ui.caption.reset();
-        QCOMPARE(desk.unchanged(), QString());
-        QCOMPARE(Peer(desk.path).rows("SELECT count(*) FROM Clues"),
-                 QStringList(stored ? "3" : "0"));
     }
 
     // Files made by other programs with the same tables and fields, each holding "Theirs"
@@ -188,12 +149,8 @@ private Q_SLOTS:
         QCOMPARE(desk.state.clueCount, 2);
         addClue(desk.state, tap);
         desk.save();
-        desk.state = crossword(5, 5, {tea});
-        desk.ui.dialogActions << [&](QDialog& shown) {
-            QCOMPARE(Peer(desk.path).run(meanwhile), QStringList());
-            confirmName(shown, "Ours");
-        };
-        desk.save();
+        desk.saveAs(crossword(5, 5, {tea}), "Ours",
+                    [&] { QCOMPARE(Peer(desk.path).run(meanwhile), QStringList()); });
         // The clue went under the row this save added, whatever else bears its name.
         QCOMPARE(Peer(desk.path).rows("SELECT w.GridX + 0, c.Answer FROM Clues c JOIN "
                                       "CrosswordID w ON w.CrossID = c.CrossID "
@@ -218,35 +175,6 @@ private Q_SLOTS:
         QVERIFY2(steps.contains("USING INDEX CluesCrossID (CrossID=?)"), qPrintable(steps));
         // Neither a pass over every row nor a sort of the crossword's rows.
         QVERIFY2(!steps.contains("SCAN") && !steps.contains("TEMP B-TREE"), qPrintable(steps));
-    }
-
-    // Made, saved with F2, the program started again, opened with Ctrl+O: the same
-    // crossword, its name with a quote in it.
-    void aSavedCrosswordComesBackAfterARestart()
-    {
-        QTemporaryDir dir;
-        PuzzleState made;
-        {
-            Session first(dir.filePath("xword.mdb"));
-            QVERIFY(QTest::qWaitForWindowActive(first.main.get()));
-            first.ui.promptReplies = {"6", "4"};
-            first.main->mnuNewCrossWord_Click();
-            addClue(first.main->state(), ClueEntry{"Hot drink", "TEA", 1, 1, 1, true});
-            addClue(first.main->state(), ClueEntry{"Consume", "EAT", 2, 1, 2, false});
-            willName(first.ui, "It's back");
-            QTest::keyClick(first.main.get(), Qt::Key_F2);
-            QCOMPARE(first.ui.modalDialogs, QStringList{"CrosswordName"});
-            made = first.main->state();
-        }
-        Session second(dir.filePath("xword.mdb"));
-        QVERIFY(QTest::qWaitForWindowActive(second.main.get()));
-        willName(second.ui, "It's back");
-        QTest::keySequence(second.main.get(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(second.ui.messages(), QStringList());
-        QVERIFY(same(second.main->state(), made));
-        QCOMPARE(second.main->windowTitle(), "Quillgrid - It's back");
-        QVERIFY(second.main->findChild<QAction*>("mnuSaveCrossword")->isEnabled());
-        QVERIFY(second.main->findChild<QAction*>("mnuPrintGrid")->isEnabled());
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <tuple>
 
 // What the storage tests share: crosswords built straight into the model, the storage
@@ -61,16 +62,17 @@ inline QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void confirmName(QDialog& shown, const QString& name)
+// The next showing of the name dialog: `meanwhile` (another program's doing), then `name`
+// typed and Ok pressed.
+inline void willName(ScriptedUi& ui, const QString& name,
+                     const std::function<void()>& meanwhile = {})
 {
-    shown.findChild<QComboBox*>("xwordname")->setEditText(name);
-    shown.findChild<QPushButton*>("OK")->click();
-}
-
-// The next showing of the name dialog: type `name` and press Ok.
-inline void willName(ScriptedUi& ui, const QString& name)
-{
-    ui.dialogActions << [name](QDialog& shown) { confirmName(shown, name); };
+    ui.dialogActions << [=](QDialog& shown) {
+        if (meanwhile)
+            meanwhile();
+        shown.findChild<QComboBox*>("xwordname")->setEditText(name);
+        shown.findChild<QPushButton*>("OK")->click();
+    };
 }
 
 // Its own connection, as another program on the same file would have.
@@ -131,10 +133,11 @@ struct Desk {
 
     void save() { saveCrossword(state, ui, db, dialog); }
     void open() { opened = openCrossword(state, area, ui, db, dialog); }
-    void saveAs(const PuzzleState& crossword, const QString& name)
+    void saveAs(const PuzzleState& crossword, const QString& name,
+                const std::function<void()>& meanwhile = {})
     {
         state = crossword;
-        willName(ui, name);
+        willName(ui, name, meanwhile);
         save();
     }
     void openNamed(const QString& name)
