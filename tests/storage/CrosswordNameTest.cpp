@@ -102,9 +102,9 @@ private Q_SLOTS:
         QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta"}));
     }
 
-    // Each showing reads the list afresh, in stored order, and starts empty. A row without
-    // a name cannot be asked for by name: it is left out, and said so where a crossword is
-    // to be opened.
+    // Each showing reads the list afresh, in stored order, and starts empty, Tab running
+    // from the name to Ok to Cancel. A row without a name cannot be asked for by name: it
+    // is left out, and said so where a crossword is to be opened.
     void readsTheListAfreshAtEachShowing()
     {
         NameDesk desk;
@@ -118,6 +118,10 @@ private Q_SLOTS:
         QVERIFY(desk.showFor(Purpose::Open));
         QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta", "Alpha "}));
         QCOMPARE(desk.box()->currentText(), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from the name to Ok
+        QTRY_VERIFY(desk.button("OK")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // then to Cancel
+        QTRY_VERIFY(desk.button("Cancel")->hasFocus());
         QCOMPARE(desk.ui.messages(),
                  QStringList{"Crosswords without a name cannot be opened and are left out of the "
                              "list: CrossID 7 in \"" +

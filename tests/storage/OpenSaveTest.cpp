@@ -98,11 +98,12 @@ private Q_SLOTS:
     }
 
     // Files made by other programs with the same tables and fields, each holding "Theirs"
-    // as CrossID 4: it opens, takes a clue, and a new crossword is stored and opens too.
+    // as CrossID 4: it opens, takes a clue, and a new crossword is stored and opens too,
+    // its name with a quote in it.
     void opensAndSavesFilesOtherProgramsMake_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("meanwhile");  // another program, while "Ours" is named
+        QTest::addColumn<QString>("meanwhile");  // another program, while ours is named
         const QString theirs =
             "INSERT INTO CrosswordID (CrossID, Name, GridX, GridY) VALUES (4, 'Theirs', 5, 5);"
             "INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer) "
@@ -137,7 +138,7 @@ private Q_SLOTS:
                 theirs);
         row("names not unique, and another program stores the same name meanwhile",
             tables("INTEGER PRIMARY KEY", "INTEGER") + theirs,
-            "INSERT INTO CrosswordID (Name, GridX, GridY) VALUES ('Ours', 9, 9)");
+            "INSERT INTO CrosswordID (Name, GridX, GridY) VALUES ('It''s ours', 9, 9)");
     }
     void opensAndSavesFilesOtherProgramsMake()
     {
@@ -149,18 +150,18 @@ private Q_SLOTS:
         QCOMPARE(desk.state.clueCount, 2);
         addClue(desk.state, tap);
         desk.save();
-        desk.saveAs(crossword(5, 5, {tea}), "Ours",
+        desk.saveAs(crossword(5, 5, {tea}), "It's ours",
                     [&] { QCOMPARE(Peer(desk.path).run(meanwhile), QStringList()); });
         // The clue went under the row this save added, whatever else bears its name.
         QCOMPARE(Peer(desk.path).rows("SELECT w.GridX + 0, c.Answer FROM Clues c JOIN "
                                       "CrosswordID w ON w.CrossID = c.CrossID "
-                                      "WHERE w.Name = 'Ours'"),
+                                      "WHERE w.Name = 'It''s ours'"),
                  QStringList{"5|TEA"});
         desk.openNamed("Theirs");
         QCOMPARE(desk.state.clueCount, 3);
         QCOMPARE(desk.state.clueTable[2], tap);
         if (meanwhile.isEmpty()) {
-            desk.openNamed("Ours");
+            desk.openNamed("It's ours");
             QCOMPARE(desk.state.clueTable[0], tea);
         }
         QCOMPARE(desk.ui.messages(), QStringList());
