@@ -12,12 +12,6 @@ Q_DECLARE_METATYPE(CrosswordName::Purpose)
 
 namespace {
 
-QStringList listed(const CrosswordName& dialog)
-{
-    const auto* box = dialog.findChild<QComboBox*>("xwordname");
-    return qobject_cast<QStringListModel*>(box->model())->stringList();
-}
-
 // The real dialog over a file of another program's holding "Alpha" and "beta", shown as
 // a window.
 struct NameDesk : Desk {
@@ -28,6 +22,10 @@ struct NameDesk : Desk {
     }
     QComboBox* box() const { return dialog.findChild<QComboBox*>("xwordname"); }
     QPushButton* button(const char* name) const { return dialog.findChild<QPushButton*>(name); }
+    QStringList listed() const
+    {
+        return qobject_cast<QStringListModel*>(box()->model())->stringList();
+    }
     bool showFor(Purpose purpose)
     {
         if (!dialog.prepare(purpose).ok())
@@ -99,7 +97,7 @@ private Q_SLOTS:
         if (refusedAsTaken)
             QCOMPARE(desk.ui.shown[0].caption, "Save Error");
         // Confirming never adds to the list: only stored names belong there.
-        QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta"}));
+        QCOMPARE(desk.listed(), QStringList({"Alpha", "beta"}));
     }
 
     // Each showing reads the list afresh, in stored order, and starts empty, Tab running
@@ -116,7 +114,7 @@ private Q_SLOTS:
         desk.dialog.reject();
         QVERIFY(desk.db.storeClues("Alpha ", QSize(5, 5), {}).ok());
         QVERIFY(desk.showFor(Purpose::Open));
-        QCOMPARE(listed(desk.dialog), QStringList({"Alpha", "beta", "Alpha "}));
+        QCOMPARE(desk.listed(), QStringList({"Alpha", "beta", "Alpha "}));
         QCOMPARE(desk.box()->currentText(), QString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from the name to Ok
         QTRY_VERIFY(desk.button("OK")->hasFocus());

@@ -45,17 +45,6 @@ inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clue
     return state;
 }
 
-// Everything storage reads or writes; the clue dialog's scratch fields are not its business.
-inline bool same(const PuzzleState& a, const PuzzleState& b)
-{
-    const auto fields = [](const PuzzleState& s) {
-        return std::tie(s.clueTable, s.clueCount, s.clueNumber, s.crosswordTitle,
-                        s.crosswordStored, s.xGridSize, s.yGridSize, s.cellWidth, s.cellHeight,
-                        s.gridLetters, s.savedClueCount);
-    };
-    return fields(a) == fields(b);
-}
-
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -158,7 +147,14 @@ struct Desk {
     // `expected`, or none when `expected` is empty.
     QString unchanged(const QString& expected = {}) const
     {
-        if (!same(state, before))
+        // Everything storage reads or writes; the clue dialog's scratch fields are not its
+        // business.
+        const auto fields = [](const PuzzleState& s) {
+            return std::tie(s.clueTable, s.clueCount, s.clueNumber, s.crosswordTitle,
+                            s.crosswordStored, s.xGridSize, s.yGridSize, s.cellWidth, s.cellHeight,
+                            s.gridLetters, s.savedClueCount);
+        };
+        if (fields(state) != fields(before))
             return "memory changed";
         if (opened)
             return "reported as opened";
