@@ -23,17 +23,28 @@ void showExtendedCrossword(Desk& desk)
     desk.remember();
 }
 
-// "Bad" with a clue on each of three pages, the first of them then overwritten.
-void damageClues(Desk& desk)
+// Puts in the database's place a text file (""), a file made by `script`, or, for
+// "damaged", the file with three pages more of clues of "Bad", the first of them then
+// overwritten.
+void replaceFile(Desk& desk, const QString& script)
 {
+    QFile file(desk.path);
+    if (script != "damaged") {
+        QVERIFY(file.remove());
+        if (script.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Dear diary,\n") &&
+                    file.flush());
+        }
+        QCOMPARE(Peer(desk.path).run(script), QStringList());
+        return;
+    }
     std::vector<ClueEntry> clues;
     for (const qint16 row : {0, 1, 2})
         clues.push_back(ClueEntry{QString(3000, u'a'), "ANT", 0, row, qint16(row + 1), true});
-    QVERIFY(desk.db.storeClues("Bad", QSize(5, 5), clues).ok());
+    QVERIFY(desk.db.storeClues("Bad", std::nullopt, clues).ok());
     const QStringList page = Peer(desk.path).rows(
         "SELECT pageno, (SELECT page_size FROM pragma_page_size) FROM dbstat "
         "WHERE name = 'Clues' AND pagetype = 'leaf' ORDER BY path LIMIT 1");
-    QFile file(desk.path);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.seek((page.value(0).section('|', 0, 0).toLongLong() - 1) *
                       page.value(0).section('|', 1).toLongLong()));
@@ -45,68 +56,24 @@ void damageClues(Desk& desk)
 class StorageFaultsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The file is put in place of the database, or found damaged: opening and saving
-    // report it with the reason and keep every byte of it, as nothing is written where
-    // damage may spread.
-    void aFileThatCannotBeUsedIsReportedAndKept_data()
-    {
-        QTest::addColumn<QString>("script");  // "": a text file
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("a text file") << ""
-                                     << "it is not a database file";
-        QTest::newRow("an SQLite file of something else") << "CREATE TABLE Recipes (Title)"
-                                                          << "it has no table CrosswordID";
-        QTest::newRow("a clue field is missing")
-            << "CREATE TABLE CrosswordID (CrossID, Name, GridX, GridY);"
-               "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY)"
-            << "its table Clues has no field Answer";
-        QTest::newRow("a damaged page among the clue rows of \"Bad\"") << "damaged"
-                                                                       << "the file is damaged";
-    }
-    void aFileThatCannotBeUsedIsReportedAndKept()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, reason);
-        Desk desk;
-        showExtendedCrossword(desk);
-        if (script == "damaged") {
-            damageClues(desk);
-        } else {
-            QFile file(desk.path);
-            QVERIFY(file.remove());
-            if (script.isEmpty()) {
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Dear diary,\n") &&
-                        file.flush());
-            }
-            QCOMPARE(Peer(desk.path).run(script), QStringList());
-        }
-        const QByteArray bytes = fileBytes(desk.path);
-
-        desk.openNamed("Bad");  // the dialog shows only where the names can be read
-        QCOMPARE(desk.unchanged(reason), QString());
-        QVERIFY(desk.ui.messages()[0].contains(desk.path));
-        desk.remember();
-        desk.save();  // appends TAP to "Shown"
-        QCOMPARE(desk.unchanged(reason), QString());
-        QCOMPARE(fileBytes(desk.path), bytes);
-        QCOMPARE(desk.ui.modalDialogs.size(), script == "damaged" ? 3 : 2);
-    }
-
     // Opening: rows the editor could never have written ("Bad" is a 5 x 5 crossword of ANT
     // and APE), or cells narrower or lower than a pixel. Saving: another program changes
     // the file while the name dialog is open, and the save fails at its start or part way.
-    // Neither changes memory or the file, nor leaves it locked.
+    // A file that is no crossword database, or one found damaged: both fail, as nothing is
+    // written where damage may spread. None changes memory or the file, nor leaves it locked.
     void aFailedCommandChangesNothing_data()
     {
-        QTest::addColumn<QString>("tamper");
+        QTest::addColumn<QString>("command");  // open, save, or "file": open, then save
+        QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QSize>("area");
-        QTest::addColumn<bool>("saving");
         const QString bad = "(SELECT CrossID FROM CrosswordID WHERE Name = 'Bad')";
-        const auto row = [](const char* name, const QString& tamper, const char* reason,
-                            QSize area = {600, 400}, bool saving = false) {
-            QTest::newRow(name) << tamper << QString(reason) << area << saving;
+        const auto add = [](const char* command, const char* name, const QString& change,
+                            const char* reason, QSize area = {600, 400}) {
+            QTest::newRow(name) << QString(command) << change << QString(reason) << area;
         };
+        const auto row = [&](const char* name, const QString& change, const char* reason,
+                             QSize area = {600, 400}) { add("open", name, change, reason, area); };
         row("no columns", "UPDATE CrosswordID SET GridX = 0", "grid of 0 x 5 cells");
         row("31 rows", "UPDATE CrosswordID SET GridY = 31", "grid of 5 x 31 cells");
         row("past 16 bits", "UPDATE CrosswordID SET GridX = 65541", "grid of 65541 x 5");
@@ -146,7 +113,7 @@ private Q_SLOTS:
         row("a window too narrow", "", "too small", {22, 15});
         row("a window too low", "", "too small", {25, 12});
         const auto save = [&](const char* name, const char* meanwhile, const char* reason) {
-            row(name, meanwhile, reason, {600, 400}, true);
+            add("save", name, meanwhile, reason);
         };
         save("the engine fails on the third clue row",
              "CREATE TRIGGER failing BEFORE INSERT ON Clues WHEN NEW.Clue = 'third' "
@@ -159,35 +126,52 @@ private Q_SLOTS:
         save("the name is taken",
              "INSERT INTO CrosswordID (Name, GridX, GridY) VALUES ('New', 9, 9)",
              "a crossword named \"New\" is already stored");
+        add("file", "a text file", "", "it is not a database file");
+        add("file", "an SQLite file of something else", "CREATE TABLE Recipes (Title)",
+            "it has no table CrosswordID");
+        add("file", "a clue field is missing",
+            "CREATE TABLE CrosswordID (CrossID, Name, GridX, GridY);"
+            "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY)",
+            "its table Clues has no field Answer");
+        add("file", "a damaged page among the clue rows of \"Bad\"", "damaged",
+            "the file is damaged");
     }
     void aFailedCommandChangesNothing()
     {
-        QFETCH(QString, tamper);
+        QFETCH(QString, command);
+        QFETCH(QString, change);
         QFETCH(QString, reason);
         QFETCH(QSize, area);
-        QFETCH(bool, saving);
         Desk desk;
         desk.saveAs(crossword(5, 5, {ant, ape}), "Bad");
         showExtendedCrossword(desk);
         Peer peer(desk.path);
-        QStringList rows;
-        const auto change = [&] {
-            // A trigger holds a ";" of its own.
-            QCOMPARE(saving ? peer.rows(tamper) : peer.run(tamper), QStringList());
-            rows = peer.rows("SELECT * FROM CrosswordID") + peer.rows("SELECT * FROM Clues");
+        QByteArray bytes;
+        const auto changeFile = [&] {
+            if (command == "file")
+                replaceFile(desk, change);
+            else  // a trigger holds a ";" of its own
+                QCOMPARE(command == "save" ? peer.rows(change) : peer.run(change), QStringList());
+            bytes = fileBytes(desk.path);
         };
         desk.area = area;
-        if (saving) {
+        if (command == "save") {
             desk.state = crossword(5, 5, {ant, tap, eel, pea});
             desk.remember();
-            desk.saveAs(desk.state, "New", change);
+            desk.saveAs(desk.state, "New", changeFile);
         } else {
-            change();
-            desk.openNamed("Bad");
+            changeFile();
+            desk.openNamed("Bad");  // the dialog shows only where the names can be read
         }
         QCOMPARE(desk.unchanged(reason), QString());
-        QVERIFY(desk.ui.messages()[0].contains(saving ? desk.path : "\"Bad\""));
-        QCOMPARE(peer.rows("SELECT * FROM CrosswordID") + peer.rows("SELECT * FROM Clues"), rows);
+        QVERIFY(desk.ui.messages()[0].contains(command == "open" ? "\"Bad\"" : desk.path));
+        if (command == "file") {
+            desk.remember();
+            desk.save();  // appends TAP to "Shown"
+            QCOMPARE(desk.unchanged(reason), QString());
+        }
+        QCOMPARE(fileBytes(desk.path), bytes);
+        QCOMPARE(desk.ui.modalDialogs.size(), command == "file" && change != "damaged" ? 3 : 4);
         // Nothing is left half done: once the lock is gone, another program may write.
         peer.rows("ROLLBACK");
         QCOMPARE(peer.rows("BEGIN IMMEDIATE"), QStringList());
