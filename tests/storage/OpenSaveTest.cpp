@@ -95,6 +95,12 @@ private Q_SLOTS:
         QCOMPARE(desk.state.savedClueCount, 5);
         QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(58, 49));
         QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - Batches"));
+        // Loading goes by the index: neither a pass over every row nor a sort of the rows.
+        const auto plan = desk.db.clueQueryPlan();
+        QVERIFY2(plan.ok(), qPrintable(plan.error()));
+        const QString steps = plan.value().join('\n');
+        QVERIFY2(steps.contains("USING INDEX CluesCrossID (CrossID=?)"), qPrintable(steps));
+        QVERIFY2(!steps.contains("SCAN") && !steps.contains("TEMP B-TREE"), qPrintable(steps));
     }
 
     // Files made by other programs with the same tables and fields, each holding "Theirs"
@@ -104,16 +110,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("meanwhile");  // another program, while ours is named
-        const QString theirs =
-            "INSERT INTO CrosswordID (CrossID, Name, GridX, GridY) VALUES (4, 'Theirs', 5, 5);"
-            "INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer) "
-            "VALUES (4, 1, 1, 'Small worker', 0, 0, 'ANT'), (4, 1, 0, 'Big primate', 0, 0, "
-            "'APE');";
-        // As a spreadsheet's rows are brought in: every number a text.
-        const QString asText =
-            "INSERT INTO CrosswordID VALUES ('4', 'Theirs', '5', '5');"
-            "INSERT INTO Clues VALUES ('4', '1', '1', 'Small worker', '0', "
-            "'0', 'ANT'), ('4', '1', '0', 'Big primate', '0', '0', 'APE');";
+        // "Theirs", its numbers as numbers or, as a spreadsheet's rows are brought in, text.
+        const auto rows = [](const QString& q) {
+            return QString(
+                       "INSERT INTO CrosswordID VALUES (%1, 'Theirs', %2, %2);"
+                       "INSERT INTO Clues VALUES (%1, %3, %3, 'Small worker', %4, %4, "
+                       "'ANT'), (%1, %3, %4, 'Big primate', %4, %4, 'APE');")
+                .arg(q + "4" + q, q + "5" + q, q + "1" + q, q + "0" + q);
+        };
+        const QString theirs = rows("");
+        const QString asText = rows("'");
         // CrossID declared as `key`, the other numbers as `number`; Clues closed by `end`.
         const auto tables = [](const char* key, const char* number, const char* end = ")") {
             return QString(
@@ -165,17 +171,6 @@ private Q_SLOTS:
             QCOMPARE(desk.state.clueTable[0], tea);
         }
         QCOMPARE(desk.ui.messages(), QStringList());
-    }
-
-    void loadingACrosswordUsesTheIndex()
-    {
-        Desk desk;
-        const auto plan = desk.db.clueQueryPlan();
-        QVERIFY2(plan.ok(), qPrintable(plan.error()));
-        const QString steps = plan.value().join('\n');
-        QVERIFY2(steps.contains("USING INDEX CluesCrossID (CrossID=?)"), qPrintable(steps));
-        // Neither a pass over every row nor a sort of the crossword's rows.
-        QVERIFY2(!steps.contains("SCAN") && !steps.contains("TEMP B-TREE"), qPrintable(steps));
     }
 };
 
