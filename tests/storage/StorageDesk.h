@@ -9,11 +9,13 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <tuple>
@@ -59,7 +61,7 @@ inline void willName(ScriptedUi& ui, const QString& name,
     ui.dialogActions << [=](QDialog& shown) {
         if (meanwhile)
             meanwhile();
-        shown.findChild<QComboBox*>("xwordname")->setEditText(name);
+        QTest::keyClicks(shown.findChild<QComboBox*>("xwordname")->lineEdit(), name);
         shown.findChild<QPushButton*>("OK")->click();
     };
 }
