@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editing/GridDrawing.h"
 #include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
 #include "storage/CrosswordDatabase.h"
 #include "storage/CrosswordName.h"
 #include "storage/OpenCrossword.h"
@@ -11,13 +9,15 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QProcess>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <functional>
 #include <tuple>
 
 // What the storage tests share: crosswords built straight into the model, the storage
@@ -47,54 +47,24 @@ inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clue
     return state;
 }
 
-// Everything storage reads or writes; the clue dialog's scratch fields are not its business.
-inline bool same(const PuzzleState& a, const PuzzleState& b)
-{
-    const auto fields = [](const PuzzleState& s) {
-        return std::tie(s.clueTable, s.clueCount, s.clueNumber, s.crosswordTitle,
-                        s.crosswordStored, s.xGridSize, s.yGridSize, s.cellWidth, s.cellHeight,
-                        s.gridLetters, s.savedClueCount);
-    };
-    return fields(a) == fields(b);
-}
-
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void confirmName(QDialog& shown, const QString& name)
+// The next showing of the name dialog: `meanwhile` (another program's doing), then `name`
+// typed and Ok pressed.
+inline void willName(ScriptedUi& ui, const QString& name,
+                     const std::function<void()>& meanwhile = {})
 {
-    shown.findChild<QComboBox*>("xwordname")->setEditText(name);
-    shown.findChild<QPushButton*>("OK")->click();
+    ui.dialogActions << [=](QDialog& shown) {
+        if (meanwhile)
+            meanwhile();
+        QTest::keyClicks(shown.findChild<QComboBox*>("xwordname")->lineEdit(), name);
+        shown.findChild<QPushButton*>("OK")->click();
+    };
 }
-
-// The next showing of the name dialog: type `name` and press Ok.
-inline void willName(ScriptedUi& ui, const QString& name)
-{
-    ui.dialogActions << [name](QDialog& shown) { confirmName(shown, name); };
-}
-
-// Makes or changes a file as another program would, with the sqlite3 command line tool
-// (a test package). "" when it went through, else what went wrong.
-inline QString sqlite3(const QString& path, const QString& script)
-{
-    QProcess tool;
-    tool.start("sqlite3", {"-bail", path});
-    if (!tool.waitForStarted())
-        return "the sqlite3 tool cannot be run: " + tool.errorString();
-    tool.write(script.toUtf8());
-    tool.closeWriteChannel();
-    tool.waitForFinished(20000);
-    return tool.exitCode() == 0 ? QString(tool.readAllStandardError())
-                                : "sqlite3 failed: " + tool.readAllStandardError();
-}
-
-// The two tables as another program may declare them: no types, no index.
-const QString untypedTables =
-    "CREATE TABLE CrosswordID (CrossID PRIMARY KEY, Name, GridX, GridY);"
-    "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer);";
 
 // Its own connection, as another program on the same file would have.
 class Peer {
@@ -106,11 +76,7 @@ public:
         db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=100");
         db.open();
     }
-    ~Peer()
-    {
-        QSqlDatabase::database(name_, false).close();
-        QSqlDatabase::removeDatabase(name_);
-    }
+    ~Peer() { QSqlDatabase::removeDatabase(name_); }
     // Each row's values joined with "|"; a failed statement gives one "error: ..." row.
     QStringList rows(const QString& statement) const
     {
@@ -126,39 +92,43 @@ public:
         }
         return result;
     }
-    qint64 count(const QString& table) const
+    // Statements split at ";" that return no rows; what went wrong, if anything.
+    QStringList run(const QString& script) const
     {
-        return rows("SELECT count(*) FROM " + table).value(0, "-1").toLongLong();
+        QStringList errors;
+        for (const QString& statement : script.split(';', Qt::SkipEmptyParts))
+            errors << rows(statement);
+        return errors;
     }
 
 private:
     QString name_;
 };
 
-// The storage commands on a database file in a fresh folder, with the real name dialog
-// and the real drawing surface.
+// The two tables as another program may declare them: no types, no index.
+const QString untypedTables =
+    "CREATE TABLE CrosswordID (CrossID PRIMARY KEY, Name, GridX, GridY);"
+    "CREATE TABLE Clues (CrossID, CluePos, Across, Clue, CluePosX, CluePosY, Answer);";
+
+// The storage commands on a database file in a fresh folder, with the real name dialog.
 struct Desk {
     QTemporaryDir dir;
     QString path = dir.filePath("xword.mdb");
     CrosswordDatabase db{path};
     ScriptedUi ui;
     CrosswordName dialog{db, ui};
-    ImageSurface surface{QSize(600, 400)};
+    QSize area{600, 400};  // the drawing's
     PuzzleState state;
     PuzzleState before;
-    QImage drawing;
+    bool opened = false;  // the main window then draws what was loaded
 
     void save() { saveCrossword(state, ui, db, dialog); }
-    // As the main window does it: load, then draw what was loaded.
-    void open()
-    {
-        if (openCrossword(state, surface.size(), ui, db, dialog))
-            GridDrawing::drawGrid(surface, state);
-    }
-    void saveAs(const PuzzleState& crossword, const QString& name)
+    void open() { opened = openCrossword(state, area, ui, db, dialog); }
+    void saveAs(const PuzzleState& crossword, const QString& name,
+                const std::function<void()>& meanwhile = {})
     {
         state = crossword;
-        willName(ui, name);
+        willName(ui, name, meanwhile);
         save();
     }
     void openNamed(const QString& name)
@@ -167,11 +137,11 @@ struct Desk {
         open();
     }
 
-    // Notes memory and drawing, and forgets what the user has seen so far.
+    // Notes memory, and forgets what the user has seen so far.
     void remember()
     {
         before = state;
-        drawing = surface.image();
+        opened = false;
         ui.caption.reset();
         ui.shown.clear();
     }
@@ -179,10 +149,17 @@ struct Desk {
     // `expected`, or none when `expected` is empty.
     QString unchanged(const QString& expected = {}) const
     {
-        if (!same(state, before))
+        // Everything storage reads or writes; the clue dialog's scratch fields are not its
+        // business.
+        const auto fields = [](const PuzzleState& s) {
+            return std::tie(s.clueTable, s.clueCount, s.clueNumber, s.crosswordTitle,
+                            s.crosswordStored, s.xGridSize, s.yGridSize, s.cellWidth, s.cellHeight,
+                            s.gridLetters, s.savedClueCount);
+        };
+        if (fields(state) != fields(before))
             return "memory changed";
-        if (surface.image() != drawing)
-            return "the drawing changed";
+        if (opened)
+            return "reported as opened";
         if (ui.caption)
             return "the caption changed to " + *ui.caption;
         const QStringList messages = ui.messages();
