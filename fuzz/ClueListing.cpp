@@ -1,26 +1,16 @@
 #include "printing/ClueListing.h"
 #include "FuzzCheck.h"
 #include "model/ClueOrder.h"
-#include "model/PuzzleState.h"
 #include "printing/CluePrintout.h"
 #include "printing/RecordingPrintDevice.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QTextBoundaryFinder>
-
-#include <cstdint>
 
 namespace {
 
-QString withoutSpace(const QString& text)
+QString withoutSpace(QString text)
 {
-    QString kept;
-    for (const QChar ch : text) {
-        if (!ch.isSpace())
-            kept += ch;
-    }
-    return kept;
+    return text.removeIf([](QChar ch) { return ch.isSpace(); });
 }
 
 // As a reader counts them: a letter with its accents, or an emoji of two halves, is one.
