@@ -112,8 +112,8 @@ const PuzzleState& build(FuzzedDataProvider& in)
             };
             if (std::ranges::none_of(placedClues(state), covers)) {
                 press({run.column, run.row}, text(in, 40),
-                      lettersFrom(state, run.column, run.row, run.across, run.length),
-                      run.across, true);
+                      lettersFrom(state, run.column, run.row, run.across, run.length), run.across,
+                      true);
             }
         }
     }
@@ -147,8 +147,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     build(in);
 
     if (CrosswordReader::node().isEmpty()) {
-        std::fprintf(stderr, "Skipped: node is not installed, so no independent reader can "
-                             "read the written files back.\n");
+        std::fprintf(stderr,
+                     "Skipped: node is not installed, so no independent reader can "
+                     "read the written files back.\n");
         std::exit(QUILLGRID_NO_READER_EXIT);  // counted as skipped
     }
     const QString error = reader().read(reader().folder.filePath("none"))["error"].toString();
@@ -175,7 +176,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ClueEntry& clue = state.clueTable[i];
         ways.insert((clue.x * 64 + clue.y) * 2 + clue.across);
     }
-    FUZZ_CHECK(FUZZ_PUZ || file.bytes.isEmpty() == (ways.isEmpty() || ways.size() < state.clueCount));
+    FUZZ_CHECK(FUZZ_PUZ ||
+               file.bytes.isEmpty() == (ways.isEmpty() || ways.size() < state.clueCount));
     if (file.bytes.isEmpty())
         return 0;
     const QString mismatch = CrosswordReader::mismatch(

@@ -93,8 +93,7 @@ inline QString differs(const QJsonObject& seen, const QJsonObject& held)
 // a run. A .puz file leaves the numbering to its reader: under each of the reader's
 // numbers, in each direction, stands the clue that starts in that cell and goes that
 // way, and every clue is there once.
-inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QString& title,
-                        bool puz)
+inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QString& title, bool puz)
 {
     QStringList rows;
     QJsonArray numbers;
