@@ -31,63 +31,37 @@ inline QString script()
 }
 
 // One reader kept running for many files, as starting node for each would cost far more
-// than the reading. Its view is an object holding only "error" where it could not read.
-class Reader {
-public:
-    Reader() { process_.start(node(), {script()}); }
+// than the reading.
+struct Reader {
+    QTemporaryDir folder;
+    QProcess process;
+
+    Reader() { process.start(node(), {script()}); }
     // Told that no more files come, the reader ends by itself.
     ~Reader()
     {
-        process_.closeWriteChannel();
-        process_.waitForFinished(5000);
+        process.closeWriteChannel();
+        process.waitForFinished(5000);
     }
 
-    QJsonObject read(const QString& path)
-    {
-        process_.write(path.toUtf8() + '\n');
-        while (!process_.canReadLine()) {
-            if (!process_.waitForReadyRead(30000)) {
-                return {{"error", QString::fromUtf8(process_.readAllStandardError()) +
-                                      process_.errorString()}};
-            }
-        }
-        return QJsonDocument::fromJson(process_.readLine()).object();
-    }
-
-    // The bytes written as a file of that name in the reader's folder, and read.
+    // Its view of the bytes as a file of that name, or an object holding only "error".
     QJsonObject read(const QByteArray& bytes, const QString& fileName)
     {
         QFile file(folder.filePath(fileName));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return {{"error", file.errorString()}};
         file.close();
-        return read(file.fileName());
+        process.write(file.fileName().toUtf8() + '\n');
+        while (!process.canReadLine()) {
+            if (!process.waitForReadyRead(30000))
+                return {{"error", process.readAllStandardError() + process.errorString()}};
+        }
+        return QJsonDocument::fromJson(process.readLine()).object();
     }
-
-    QTemporaryDir folder;
-
-private:
-    QProcess process_;
 };
 
-// "" where the reader saw every part as held, else the first part that differs.
-inline QString differs(const QJsonObject& seen, const QJsonObject& held)
-{
-    if (seen.contains("error"))
-        return "unreadable: " + seen["error"].toString();
-    const auto text = [](const QJsonValue& value) {
-        return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
-    };
-    for (auto part = held.begin(); part != held.end(); ++part) {
-        if (seen[part.key()] != part.value()) {
-            return QStringLiteral("%1: the reader saw %2, the crossword holds %3")
-                .arg(part.key(), text(seen[part.key()]), text(part.value()));
-        }
-    }
-    return {};
-}
-
-// Every file holds the size, the title and the grid, by rows with "#" for a block.
+// "" where the reader saw the file as the crossword holds it, else the first part that
+// differs. Every file holds the size, the title and the grid, by rows with "#" for a block.
 // An .ipuz file holds the numbers the screen shows and each direction's clues in the
 // order of the printed list, naming their cells (from 1) where the answer is only part of
 // a run. A .puz file leaves the numbering to its reader: under each of the reader's
@@ -95,6 +69,8 @@ inline QString differs(const QJsonObject& seen, const QJsonObject& held)
 // way, and every clue is there once.
 inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QString& title, bool puz)
 {
+    if (seen.contains("error"))
+        return "unreadable: " + seen["error"].toString();
     QStringList rows;
     QJsonArray numbers;
     for (int row = 0; row < state.yGridSize; ++row) {
@@ -152,7 +128,16 @@ inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QStrin
     }
     held["across"] = clues[0];
     held["down"] = clues[1];
-    return differs(seen, held);
+    const auto text = [](const QJsonValue& value) {
+        return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+    };
+    for (auto part = held.begin(); part != held.end(); ++part) {
+        if (seen[part.key()] != part.value()) {
+            return QStringLiteral("%1: the reader saw %2, the crossword holds %3")
+                .arg(part.key(), text(seen[part.key()]), text(part.value()));
+        }
+    }
+    return {};
 }
 
 }  // namespace CrosswordReader
