@@ -8,11 +8,6 @@
 
 namespace {
 
-QString withoutSpace(QString text)
-{
-    return text.removeIf([](QChar ch) { return ch.isSpace(); });
-}
-
 // As a reader counts them: a letter with its accents, or an emoji of two halves, is one.
 int characterCount(const QString& text)
 {
@@ -32,6 +27,9 @@ int characterCount(const QString& text)
 // white space at the breaks left out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const auto withoutSpace = [](QString text) {
+        return text.removeIf([](QChar ch) { return ch.isSpace(); });
+    };
     FuzzedDataProvider in(data, size);
     PuzzleState state;
     state.clueCount = qint16(in.ConsumeIntegralInRange(0, Capacity::maxClues));

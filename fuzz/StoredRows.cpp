@@ -78,12 +78,6 @@ bool readExactly(const QVariant& value, qint64 number)
            (whole ? parsed == number : text.toDouble(&real) == double(number) && real);
 }
 
-auto held(const PuzzleState& state)
-{
-    return std::tie(state.clueTable, state.clueCount, state.clueNumber, state.xGridSize,
-                    state.yGridSize, state.gridLetters);
-}
-
 }  // namespace
 
 // Stored rows with arbitrary values go through the readers and the check into the
@@ -133,6 +127,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PuzzleState loaded = before;
     const Result<Done> made = loadCrossword(loaded, crossword, clues);
     if (!made.ok()) {
+        const auto held = [](const PuzzleState& state) {
+            return std::tie(state.clueTable, state.clueCount, state.clueNumber, state.xGridSize,
+                            state.yGridSize, state.gridLetters);
+        };
         FUZZ_CHECK(!made.error().isEmpty() && held(loaded) == held(before));
         return 0;
     }
