@@ -58,10 +58,9 @@ const PuzzleState& build(FuzzedDataProvider& in)
     static BlankSurface surface;
     static ScriptedUi ui;
     static ClueForm form{state};
-    // The entry as the dialog's Update hands it over, or nothing handed over when the
-    // dialog is left by Cancel. Setting the dialog's text boxes would lay every text out
-    // in fonts, which would take most of each run, and whatever they pass on the model
-    // can hold anyway, as it comes from a stored crossword.
+    // The entry as the dialog's Update hands it over, or nothing when it is left by Cancel:
+    // typing into its boxes would lay every text out in fonts, taking most of each run, and
+    // whatever they pass on the model holds anyway, as it comes from a stored crossword.
     const auto press = [](QPoint cell, const QString& clue, const QString& answer, bool across,
                           bool update) {
         ui.dialogActions = {[=](QDialog& dialog) {
