@@ -1,27 +1,12 @@
 #include "printing/ClueListing.h"
 #include "FuzzCheck.h"
 #include "model/ClueOrder.h"
-#include "model/PuzzleState.h"
 #include "printing/CluePrintout.h"
 #include "printing/RecordingPrintDevice.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <QTextBoundaryFinder>
 
-#include <cstdint>
-
 namespace {
-
-QString withoutSpace(const QString& text)
-{
-    QString kept;
-    for (const QChar ch : text) {
-        if (!ch.isSpace())
-            kept += ch;
-    }
-    return kept;
-}
 
 // As a reader counts them: a letter with its accents, or an emoji of two halves, is one.
 int characterCount(const QString& text)
@@ -42,6 +27,9 @@ int characterCount(const QString& text)
 // white space at the breaks left out.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const auto withoutSpace = [](QString text) {
+        return text.removeIf([](QChar ch) { return ch.isSpace(); });
+    };
     FuzzedDataProvider in(data, size);
     PuzzleState state;
     state.clueCount = qint16(in.ConsumeIntegralInRange(0, Capacity::maxClues));

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QString>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,10 +1,6 @@
 #include "model/NormalizeAnswer.h"
 #include "FuzzCheck.h"
 
-#include <QString>
-
-#include <cstdint>
-
 // Any typed answer: what is kept is capitals A-Z only, never longer than what was
 // typed, and a kept answer is kept as it is.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

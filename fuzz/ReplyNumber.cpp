@@ -1,10 +1,6 @@
 #include "model/ReplyNumber.h"
 #include "FuzzCheck.h"
 
-#include <QString>
-
-#include <cstdint>
-
 // Any typed grid-size reply: reading never fails, blanks never change the reading, and
 // a value read back from its own decimal text is the same value.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -2,7 +2,6 @@
 
 #include "model/ClueNumbers.h"
 #include "model/ClueOrder.h"
-#include "model/PuzzleState.h"
 
 #include <QFile>
 #include <QHash>
@@ -12,12 +11,10 @@
 #include <QPoint>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QString>
 #include <QTemporaryDir>
 
-// Reads a written file back with an independent reader, @xwordly/xword-parser under node
-// (installed by ./test.sh): its view of the size, title, grid, numbers and clues, and
-// where that view differs from the crossword that was written.
+// Reads written files back with an independent reader, @xwordly/xword-parser under node
+// (installed by ./test.sh), and says where its view differs from the crossword written.
 namespace CrosswordReader {
 
 inline QString node()
@@ -33,182 +30,114 @@ inline QString script()
                                 QStringLiteral(QUILLGRID_CROSSWORD_READER));
 }
 
-inline QJsonObject failure(const QString& why)
-{
-    return {{QStringLiteral("error"), why.isEmpty() ? QStringLiteral("no answer") : why}};
-}
-
-// The reader's view of `bytes` written as a file of that name, or an object holding
-// only "error" when it could not read it.
-inline QJsonObject readBack(const QByteArray& bytes, const QString& fileName)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(fileName);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return failure(file.errorString());
-    file.close();
-    QProcess process;
-    process.start(node(), {script(), path});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return failure(QString::fromUtf8(process.readAllStandardError()) + process.errorString());
-    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-}
-
 // One reader kept running for many files, as starting node for each would cost far more
 // than the reading.
-class Session {
-public:
-    Session() { process_.start(node(), {script()}); }
+struct Reader {
+    QTemporaryDir folder;
+    QProcess process;
+
+    Reader() { process.start(node(), {script()}); }
     // Told that no more files come, the reader ends by itself.
-    ~Session()
+    ~Reader()
     {
-        process_.closeWriteChannel();
-        process_.waitForFinished(5000);
+        process.closeWriteChannel();
+        process.waitForFinished(5000);
     }
 
-    QJsonObject read(const QString& path)
+    // Its view of the bytes as a file of that name, or an object holding only "error".
+    QJsonObject read(const QByteArray& bytes, const QString& fileName)
     {
-        process_.write(path.toUtf8() + '\n');
-        while (!process_.canReadLine()) {
-            if (!process_.waitForReadyRead(30000)) {
-                return failure(QString::fromUtf8(process_.readAllStandardError()) +
-                               process_.errorString());
-            }
+        QFile file(folder.filePath(fileName));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {{"error", file.errorString()}};
+        file.close();
+        process.write(file.fileName().toUtf8() + '\n');
+        while (!process.canReadLine()) {
+            if (!process.waitForReadyRead(30000))
+                return {{"error", process.readAllStandardError() + process.errorString()}};
         }
-        return QJsonDocument::fromJson(process_.readLine()).object();
+        return QJsonDocument::fromJson(process.readLine()).object();
     }
-
-private:
-    QProcess process_;
 };
 
-// The grid by rows as the reader shows it: a cell's letter, "#" for a block.
-inline QJsonArray rowsOf(const PuzzleState& state)
+// "" where the reader saw the file as the crossword holds it, else the first part that
+// differs. Every file holds the size, the title and the grid, by rows with "#" for a block.
+// An .ipuz file holds the numbers the screen shows and each direction's clues in the
+// order of the printed list, naming their cells (from 1) where the answer is only part of
+// a run. A .puz file leaves the numbering to its reader: under each of the reader's
+// numbers, in each direction, stands the clue that starts in that cell and goes that
+// way, and every clue is there once.
+inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QString& title, bool puz)
 {
-    QJsonArray rows;
+    if (seen.contains("error"))
+        return "unreadable: " + seen["error"].toString();
+    QStringList rows;
+    QJsonArray numbers;
     for (int row = 0; row < state.yGridSize; ++row) {
-        QString text;
+        rows << QString();
         for (int column = 0; column < state.xGridSize; ++column) {
             const QString& letter = state.gridLetters[column][row];
-            text += letter.isEmpty() ? QStringLiteral("#") : letter;
-        }
-        rows << text;
-    }
-    return rows;
-}
-
-// "" where the reader saw what is held, else both.
-inline QString differs(const QString& what, const QJsonValue& seen, const QJsonValue& held)
-{
-    if (seen == held)
-        return {};
-    const auto text = [](const QJsonValue& value) {
-        const QByteArray inBrackets =
-            QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-        return QString::fromUtf8(inBrackets.mid(1, inBrackets.size() - 2));
-    };
-    return QStringLiteral("%1: the reader saw %2, the crossword holds %3")
-        .arg(what, text(seen), text(held));
-}
-
-// Size, title and grid, as every format holds them.
-inline QString gridMismatch(const QJsonObject& seen, const PuzzleState& state,
-                            const QString& title)
-{
-    if (seen.contains(QStringLiteral("error")))
-        return QStringLiteral("unreadable: ") + seen[QStringLiteral("error")].toString();
-    for (const QString& found :
-         {differs(QStringLiteral("width"), seen[QStringLiteral("width")], state.xGridSize),
-          differs(QStringLiteral("height"), seen[QStringLiteral("height")], state.yGridSize),
-          differs(QStringLiteral("title"), seen[QStringLiteral("title")], title),
-          differs(QStringLiteral("grid"), seen[QStringLiteral("grid")], rowsOf(state))}) {
-        if (!found.isEmpty())
-            return found;
-    }
-    return {};
-}
-
-// An .ipuz file holds the numbers the screen shows, and each direction's clues in the
-// order of the printed list; cells, where given, are the answer's own. `withCells`
-// counts the clues that named their cells.
-inline QString ipuzMismatch(const QJsonObject& seen, const PuzzleState& state,
-                            const QString& title, int& withCells)
-{
-    if (const QString found = gridMismatch(seen, state, title); !found.isEmpty())
-        return found;
-    QJsonArray labels;
-    for (int row = 0; row < state.yGridSize; ++row) {
-        for (int column = 0; column < state.xGridSize; ++column) {
+            rows.last() += letter.isEmpty() ? QStringLiteral("#") : letter;
             if (const auto number = firstClueNumberAt(state, column, row))
-                labels.append(QJsonArray{column, row, *number});
+                numbers.append(QJsonArray{column, row, *number});
         }
     }
-    if (const QString found = differs(QStringLiteral("numbers"), seen["numbers"], labels);
-        !found.isEmpty())
-        return found;
-
-    ClueTable sorted{};
-    const int count = sortClues(state, sorted);
-    QJsonArray held[2];
-    withCells = 0;
-    for (int i = 0; i < count; ++i) {
-        const ClueEntry& clue = sorted[i];
-        const int direction = clue.across ? 0 : 1;
-        const QJsonArray got =
-            seen[clue.across ? "across" : "down"][held[direction].size()].toArray();
-        QJsonValue cells;
-        if (!got[2].isNull()) {
-            ++withCells;
-            QJsonArray answerCells;
-            for (int k = 0; k < clue.answer.size(); ++k) {
-                answerCells.append(QJsonArray{clue.x + 1 + (clue.across ? k : 0),
-                                              clue.y + 1 + (clue.across ? 0 : k)});
+    const auto white = [&](int column, int row) {
+        return column >= 0 && row >= 0 && row < rows.size() && column < rows[row].size() &&
+               rows[row][column] != u'#';
+    };
+    QJsonObject held{{"width", state.xGridSize},
+                     {"height", state.yGridSize},
+                     {"title", title},
+                     {"grid", QJsonArray::fromStringList(rows)}};
+    QJsonArray clues[2];
+    if (puz) {
+        QHash<int, QPoint> cellOf;
+        for (const QJsonValue number : seen["numbers"].toArray())
+            cellOf.insert(number[2].toInt(), QPoint(number[0].toInt(), number[1].toInt()));
+        for (const int way : {0, 1}) {
+            for (const QJsonValue clue : seen[way == 0 ? "across" : "down"].toArray()) {
+                const QPoint cell = cellOf.value(clue[0].toInt(), QPoint(-1, -1));
+                QString text;
+                for (int i = 0; i < state.clueCount; ++i) {
+                    const ClueEntry& entry = state.clueTable[i];
+                    if (entry.x == cell.x() && entry.y == cell.y() && entry.across == (way == 0))
+                        text = entry.clue;
+                }
+                clues[way].append(QJsonArray{clue[0], text, QJsonValue()});
             }
-            cells = answerCells;
         }
-        held[direction].append(
-            QJsonArray{*firstClueNumberAt(state, clue.x, clue.y), clue.clue, cells});
+        seen["clue count"] = clues[0].size() + clues[1].size();
+        held["clue count"] = state.clueCount;
+    } else {
+        held["numbers"] = numbers;
+        ClueTable sorted{};
+        const int count = sortClues(state, sorted);
+        for (int i = 0; i < count; ++i) {
+            const ClueEntry& clue = sorted[i];
+            const int dx = clue.across ? 1 : 0;
+            const int length = int(clue.answer.size());
+            QJsonArray cells;
+            for (int k = 0; k < length; ++k)
+                cells.append(QJsonArray{clue.x + 1 + dx * k, clue.y + 1 + (1 - dx) * k});
+            const bool partOfRun = white(clue.x - dx, clue.y - 1 + dx) ||
+                                   white(clue.x + dx * length, clue.y + (1 - dx) * length);
+            clues[1 - dx].append(QJsonArray{*firstClueNumberAt(state, clue.x, clue.y), clue.clue,
+                                            partOfRun ? QJsonValue(cells) : QJsonValue()});
+        }
     }
-    for (const int direction : {0, 1}) {
-        const char* name = direction == 0 ? "across" : "down";
-        if (const QString found = differs(QLatin1String(name), seen[name], held[direction]);
-            !found.isEmpty())
-            return found;
+    held["across"] = clues[0];
+    held["down"] = clues[1];
+    const auto text = [](const QJsonValue& value) {
+        return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+    };
+    for (auto part = held.begin(); part != held.end(); ++part) {
+        if (seen[part.key()] != part.value()) {
+            return QStringLiteral("%1: the reader saw %2, the crossword holds %3")
+                .arg(part.key(), text(seen[part.key()]), text(part.value()));
+        }
     }
     return {};
-}
-
-// A .puz file leaves the numbering to its reader: under each of the reader's numbers,
-// in each direction, stands the text of the clue that starts in that cell and goes that
-// way, and every clue is there once.
-inline QString puzMismatch(const QJsonObject& seen, const PuzzleState& state, const QString& title)
-{
-    if (const QString found = gridMismatch(seen, state, title); !found.isEmpty())
-        return found;
-    QHash<int, QPoint> cellOf;
-    for (const QJsonValue number : seen[QStringLiteral("numbers")].toArray())
-        cellOf.insert(number[2].toInt(), QPoint(number[0].toInt(), number[1].toInt()));
-    int seenClues = 0;
-    for (const bool across : {true, false}) {
-        for (const QJsonValue clue : seen[across ? "across" : "down"].toArray()) {
-            const QPoint cell = cellOf.value(clue[0].toInt(), QPoint(-1, -1));
-            QString held;
-            for (int i = 0; i < state.clueCount; ++i) {
-                const ClueEntry& entry = state.clueTable[i];
-                if (entry.x == cell.x() && entry.y == cell.y() && entry.across == across)
-                    held = entry.clue;
-            }
-            const QString what =
-                QStringLiteral("clue %1 %2")
-                    .arg(clue[0].toInt())
-                    .arg(across ? QStringLiteral("across") : QStringLiteral("down"));
-            if (const QString found = differs(what, clue[1], held); !found.isEmpty())
-                return found;
-            ++seenClues;
-        }
-    }
-    return differs(QStringLiteral("clue count"), seenClues, state.clueCount);
 }
 
 }  // namespace CrosswordReader
