@@ -87,7 +87,7 @@ private Q_SLOTS:
         row("across, past the last column", "UPDATE Clues SET CluePosX = 3 WHERE Answer = 'ANT'",
             "runs outside the 5 x 5 grid");
         row("down, past the last row", "UPDATE Clues SET CluePosY = 3 WHERE Answer = 'APE'",
-            "runs outside");
+            "clue 2 is damaged: its answer \"APE\" at column 0, row 3 runs outside");
         row("a negative column", "UPDATE Clues SET CluePosX = -1 WHERE Answer = 'APE'",
             "runs outside");
         row("across, below the last row", "UPDATE Clues SET CluePosY = 5 WHERE Answer = 'ANT'",
