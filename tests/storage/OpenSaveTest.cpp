@@ -76,7 +76,7 @@ private Q_SLOTS:
                  "2|batches|30|30|6|0|Far side|29|27|ZZZ",
                  "1|Batches|10|8|3|0|Short sleep|4|3|NAP", "1|Batches|10|8|4|1|Brew|0|0|TEA"}));
 
-        QVERIFY(desk.db.storeClues("Batches ", QSize(5, 5), {}).ok());  // a name of its own
+        QVERIFY(desk.db.storeClues("Batches ", QSize(1, 1), {}).ok());  // a name of its own
         // The last crossword number there is, in cells of a single pixel.
         QCOMPARE(peer.run("UPDATE Clues SET CrossID = 32767 WHERE CrossID = 2;"
                           "UPDATE CrosswordID SET CrossID = 32767 WHERE CrossID = 2"),
@@ -86,6 +86,8 @@ private Q_SLOTS:
         desk.openNamed("batches");
         QCOMPARE(desk.state.clueTable, far.clueTable);
         QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(1, 1));
+        desk.openNamed("Batches ");  // the smallest grid there is
+        QCOMPARE(QSize(desk.state.xGridSize, desk.state.yGridSize), QSize(1, 1));
         desk.area = QSize(600, 400);
         desk.openNamed("Batches");
         QVERIFY(desk.opened);
