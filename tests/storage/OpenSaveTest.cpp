@@ -77,6 +77,10 @@ private Q_SLOTS:
                  "1|Batches|10|8|3|0|Short sleep|4|3|NAP", "1|Batches|10|8|4|1|Brew|0|0|TEA"}));
 
         QVERIFY(desk.db.storeClues("Batches ", QSize(1, 1), {}).ok());  // a name of its own
+        std::vector<ClueEntry> most;
+        for (qint16 number = 1; number <= Capacity::maxClues; ++number)
+            most.push_back({"Most", "AB", 0, 0, number, true});
+        QVERIFY(desk.db.storeClues("Most", QSize(2, 1), most).ok());  // as many as there may be
         // The last crossword number there is, in cells of a single pixel.
         QCOMPARE(peer.run("UPDATE Clues SET CrossID = 32767 WHERE CrossID = 2;"
                           "UPDATE CrosswordID SET CrossID = 32767 WHERE CrossID = 2"),
@@ -88,6 +92,8 @@ private Q_SLOTS:
         QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(1, 1));
         desk.openNamed("Batches ");  // the smallest grid there is
         QCOMPARE(QSize(desk.state.xGridSize, desk.state.yGridSize), QSize(1, 1));
+        desk.openNamed("Most");
+        QCOMPARE(desk.state.clueCount, Capacity::maxClues);
         desk.area = QSize(600, 400);
         desk.openNamed("Batches");
         QVERIFY(desk.opened);
