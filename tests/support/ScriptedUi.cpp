@@ -64,13 +64,9 @@ void ScriptedUi::showModal(QDialog& dialog)
 void ScriptedUi::setCaption(const QString& text)
 {
     caption = text;
-    if (captionSink)
-        captionSink(text);
 }
 
 void ScriptedUi::enableCrosswordMenus()
 {
     ++menuEnables;
-    if (menuSink)
-        menuSink();
 }

@@ -41,9 +41,6 @@ public:
     int databaseDialogs = 0;
     // Called when the database dialog is shown, for checks of what is on screen then.
     std::function<void()> onDatabaseDialog;
-    // The real window's side of setCaption and enableCrosswordMenus, when a test has one.
-    std::function<void(const QString&)> captionSink;
-    std::function<void()> menuSink;
 
     QStringList messages() const;
 
