@@ -2,6 +2,7 @@
 #include "app/Main.h"
 #include "editing/ClueForm.h"
 #include "printing/ClueList.h"
+#include "printing/PdfReading.h"
 #include "printing/QtPrintDevice.h"
 #include "printing/TestCrosswords.h"
 #include "storage/CrosswordDatabase.h"
@@ -46,11 +47,7 @@ void collectUnnamed(QAccessibleInterface* node, const QString& path, QStringList
 QRectF captionInk(QLabel& label)
 {
     const QImage alone = label.grab().toImage();
-    QRect ink;
-    for (int y = 0; y < alone.height(); ++y) {
-        for (int x = 0; x < alone.width(); ++x)
-            ink |= qGray(alone.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
-    }
+    const QRect ink = PdfReading::darkBounds(alone, 0);
     const qreal scale = alone.devicePixelRatio();
     return QRectF(QPointF(ink.topLeft()) / scale,
                   QPointF(ink.bottomRight() + QPoint(1, 1)) / scale)
