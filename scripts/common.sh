@@ -3,23 +3,24 @@
 
 QUILLGRID_BUILD_PACKAGES=(
     cmake ninja-build g++ ccache pkg-config
-    qt6-base-dev libgl-dev libqt6sql6-sqlite qt6-qpa-plugins libcups2-dev
-    fonts-liberation2
+    qt6-base-dev qt6-svg-dev libgl-dev libqt6sql6-sqlite qt6-qpa-plugins libcups2-dev
+    fonts-liberation2 fonts-symbola wbritish wamerican
 )
 
 # Only the test suite needs these: the desktop validators; a real CUPS queue that writes
 # PDF for the print test, and poppler-utils to read its pages back; sqlite3 to make
 # database files the way other programs make them; node for the reader that the export
-# tests read their files back with (test.sh adds npm where it is missing).
+# tests read their files back with (test.sh adds npm where it is missing); poppler's Qt
+# binding for the tests that read PDFs back.
 QUILLGRID_TEST_PACKAGES=(
     desktop-file-utils appstream file
-    cups printer-driver-cups-pdf poppler-utils
+    cups printer-driver-cups-pdf poppler-utils libpoppler-qt6-dev
     sqlite3 nodejs
 )
 # The fuzz targets: libFuzzer comes with clang. The real binary driven under an X server
 # with a window manager, its screenshots and its database read back.
 QUILLGRID_TEST_PACKAGES+=(
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
     xvfb openbox xdotool x11-utils imagemagick sqlite3
 )
 
