@@ -10,15 +10,8 @@
 inline void place(PuzzleState& state, const char* clue, const char* answer, int x, int y,
                   int number, bool across)
 {
-    const QString letters = QString::fromLatin1(answer);
-    for (qsizetype k = 0; k < letters.size(); ++k) {
-        const int column = across ? x + int(k) : x;
-        const int row = across ? y : y + int(k);
-        state.gridLetters[column][row] = letters.mid(k, 1);
-    }
-    state.clueTable[state.clueCount++] = {
-        QString::fromLatin1(clue), letters, qint16(x), qint16(y), qint16(number), across};
-    state.clueNumber = std::max<qint16>(state.clueNumber, qint16(number));
+    state.fileClue({QString::fromLatin1(clue), QString::fromLatin1(answer), qint16(x), qint16(y),
+                    qint16(number), across});
 }
 
 inline PuzzleState sample()

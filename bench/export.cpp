@@ -45,7 +45,8 @@ void measure(const char* name, Writer writer, const PuzzleState& state, const QS
         whole.push_back(watch.wallMs());
     }
     const double median = bench::median(whole);
-    bench::row(std::string("export ") + name + " of the 30 x 30 crossword, 70 clues (written "
+    bench::row(std::string("export ") + name +
+                   " of the 30 x 30 crossword, 70 clues (written "
                    "and renamed into place)",
                bench::format("%.2f ms", median) +
                    bench::format(" (%.2f ms to build the bytes)", bench::median(building)),

@@ -1,14 +1,15 @@
 // How long one clue placement takes with the real dialog and the real drawing surface,
 // for the heaviest crossword the program allows: a 30 x 30 grid on a full-screen drawing
-// area with 70 answers of 30 letters each, all crossing. Run with QT_QPA_PLATFORM=offscreen.
+// area with as many answers of 30 letters each as a crossword holds, all crossing. Run with
+// QT_QPA_PLATFORM=offscreen.
 #include "Letters.h"
+#include "QuietUi.h"
+#include "app/ImageSurface.h"
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/GridGeometry.h"
 #include "editing/NewCrossword.h"
 #include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
-#include "seams/Ui.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,31 +24,30 @@
 namespace {
 
 // Stands in for the person: types the next entry and clicks Update.
-class TypingUi final : public Ui {
+class TypingUi final : public QuietUi {
 public:
     QString clue, answer;
     bool across = true;
     int messages = 0;
 
     void message(const QString&, const QString&) override { ++messages; }
-    QString prompt(const QString&, const QString&, const QString&) override {
+    QString prompt(const QString&, const QString&, const QString&) override
+    {
         return QStringLiteral("30");
     }
-    QString chooseDatabaseFile() override { return {}; }
-    QString choosePdfFile(const QString&) override { return {}; }
-    void showModal(QDialog& dialog) override {
+    void showModal(QDialog& dialog) override
+    {
         dialog.findChild<QLineEdit*>(QStringLiteral("clue"))->setText(clue);
         dialog.findChild<QLineEdit*>(QStringLiteral("answer"))->setText(answer);
         dialog.findChild<QComboBox*>(QStringLiteral("direction"))->setCurrentIndex(across ? 1 : 0);
         dialog.findChild<QPushButton*>(QStringLiteral("update"))->click();
     }
-    void setCaption(const QString&) override {}
-    void enableCrosswordMenus() override {}
 };
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     PuzzleState state;
     ImageSurface surface(QSize(1920, 1000));
@@ -77,8 +77,8 @@ int main(int argc, char* argv[]) {
     double total = 0;
     for (double each : micros)
         total += each;
-    std::printf("70 placements of 30 letters on a 30 x 30 grid (cells %d x %d)\n",
-                int(state.cellWidth), int(state.cellHeight));
+    std::printf("%d placements of 30 letters on a 30 x 30 grid (cells %d x %d)\n",
+                Capacity::maxClues, int(state.cellWidth), int(state.cellHeight));
     std::printf("median %.0f us, slowest %.0f us, all %.1f ms\n", micros[micros.size() / 2],
                 micros.back(), total / 1000.0);
     return 0;

@@ -3,14 +3,14 @@
 // look: bench_printouts [folder] [runs]
 #include "BenchTable.h"
 #include "Letters.h"
+#include "QuietUi.h"
 #include "SampleCrossword.h"
 #include "model/ClueOrder.h"
 #include "model/PuzzleState.h"
-#include "printing/ClueListing.h"
-#include "printing/CluePrintout.h"
+#include "printing/ClueListPrintout.h"
+#include "printing/ClueListText.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
-#include "seams/Ui.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,19 +25,14 @@
 namespace {
 
 // Answers the title prompt and names the PDF file; the reference point goes unseen.
-class BenchUi final : public Ui {
+class BenchUi final : public QuietUi {
 public:
     QString pdfFile;
-    void message(const QString&, const QString&) override {}
     QString prompt(const QString&, const QString&, const QString&) override
     {
         return QStringLiteral("Sample Crossword");
     }
-    QString chooseDatabaseFile() override { return {}; }
     QString choosePdfFile(const QString&) override { return pdfFile; }
-    void showModal(QDialog&) override {}
-    void setCaption(const QString&) override {}
-    void enableCrosswordMenus() override {}
 };
 
 // The largest crossword there can be: every cell of 30 x 30 lettered, 70 clues (30 across,
@@ -111,7 +106,7 @@ int main(int argc, char* argv[])
             [&](PrintDevice& device, Ui& ui) {
                 ClueTable sorted{};
                 const int count = sortClues(state, sorted);
-                printClueListing(ClueListing::listingText(sorted, count), device, ui);
+                printClueList(ClueListText::clueListText(sorted, count), device, ui);
             });
     return 0;
 }

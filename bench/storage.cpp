@@ -8,11 +8,11 @@
 
 #include "BenchTable.h"
 #include "Letters.h"
+#include "QuietUi.h"
+#include "app/ImageSurface.h"
 #include "editing/GridDrawing.h"
 #include "model/ClueEntry.h"
 #include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
-#include "seams/Ui.h"
 #include "storage/CrosswordDatabase.h"
 #include "storage/CrosswordName.h"
 #include "storage/OpenCrossword.h"
@@ -38,7 +38,7 @@ namespace {
 constexpr int cluesEach = 70;
 
 // Picks one name in the dialog and confirms it; the clock starts at the confirmation.
-class PickingUi final : public Ui {
+class PickingUi final : public QuietUi {
 public:
     QString name;
     bench::Stopwatch confirmed;
@@ -46,17 +46,12 @@ public:
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseDatabaseFile() override { return {}; }
-    QString choosePdfFile(const QString&) override { return {}; }
     void showModal(QDialog& dialog) override
     {
         dialog.findChild<QComboBox*>(QStringLiteral("xwordname"))->setEditText(name);
         confirmed.restart();
         dialog.findChild<QPushButton*>(QStringLiteral("OK"))->click();
     }
-    void setCaption(const QString&) override {}
-    void enableCrosswordMenus() override {}
 };
 
 // Runs statements on a connection of its own, reporting any that fail.
@@ -201,8 +196,8 @@ OpenTimes measureOpen(const QString& path, int crosswords, int runs, int plainRu
     PuzzleState state;
     // As the window's Open command does it: the model loaded, then the grid drawn.
     const auto open = [&] {
-        if (openCrossword(state, surface.size(), ui, db, dialog))
-            GridDrawing::drawGrid(surface, state);
+        if (openCrossword(state, ui, db, dialog))
+            GridDrawing::fitAndDrawGrid(surface, state);
     };
     // One open first, untimed, so that loading fonts and the like weighs on no size.
     ui.name = nameOf(runs, crosswords);

@@ -8,6 +8,7 @@
 #include "exchange/ExportChecks.h"
 #include "exchange/IpuzWriter.h"
 #include "exchange/PuzWriter.h"
+#include "model/ClueCells.h"
 #include "seams/Surface.h"
 #include "support/ScriptedUi.h"
 
@@ -93,9 +94,8 @@ const PuzzleState& build(FuzzedDataProvider& in)
             answer = text(in, 12);
         } else {
             for (int k = in.ConsumeIntegralInRange(1, Capacity::maxGridSize); k > 0; --k) {
-                const int at = int(answer.size());
-                const QString held =
-                    letterAt(state, cell.x() + (across ? at : 0), cell.y() + (across ? 0 : at));
+                const QPoint next = letterCell(cell, across, int(answer.size()));
+                const QString held = letterAt(state, next.x(), next.y());
                 answer +=
                     held.isEmpty() ? QChar(u'A' + in.ConsumeIntegralInRange(0, 25)) : held.at(0);
             }
@@ -109,7 +109,7 @@ const PuzzleState& build(FuzzedDataProvider& in)
                 return clue.x == run.column && clue.y == run.row && clue.across == run.across &&
                        clue.answer.size() == run.length;
             };
-            if (std::ranges::none_of(placedClues(state), covers)) {
+            if (std::ranges::none_of(state.cluesInUse(), covers)) {
                 press({run.column, run.row}, text(in, 40),
                       lettersFrom(state, run.column, run.row, run.across, run.length), run.across,
                       true);

@@ -1,5 +1,6 @@
 #include "storage/StoredRows.h"
 #include "FuzzCheck.h"
+#include "model/ClueCells.h"
 #include "model/ClueNumbers.h"
 #include "model/PuzzleState.h"
 #include "storage/OpenCrossword.h"
@@ -138,14 +139,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                loaded.yGridSize >= 1 && loaded.xGridSize <= Capacity::maxGridSize &&
                loaded.yGridSize <= Capacity::maxGridSize);
     qint16 highest = 0;
-    for (int i = 0; i < loaded.clueCount; ++i) {
-        const ClueEntry& entry = loaded.clueTable[i];
+    for (const ClueEntry& entry : loaded.cluesInUse()) {
         highest = std::max(highest, entry.number);
         // The answer's cells lie in a line, so they are in the grid when both ends are.
-        const int last = int(entry.answer.size()) - 1;
-        FUZZ_CHECK(entry.number >= 1 && last >= 0 && entry.x >= 0 && entry.y >= 0 &&
-                   entry.x + (entry.across ? last : 0) < loaded.xGridSize &&
-                   entry.y + (entry.across ? 0 : last) < loaded.yGridSize);
+        const QPoint last = letterCell(entry, int(entry.answer.size()) - 1);
+        FUZZ_CHECK(entry.number >= 1 && !entry.answer.isEmpty() && entry.x >= 0 &&
+                   entry.y >= 0 && last.x() < loaded.xGridSize && last.y() < loaded.yGridSize);
     }
     FUZZ_CHECK(loaded.clueNumber == highest);
     for (int c = 0; c < Capacity::letterTableSize; ++c) {

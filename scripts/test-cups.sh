@@ -3,10 +3,12 @@
 # The print test gets a CUPS of its own: a cupsd on a socket in a temporary folder, with a
 # landscape queue listed before a portrait one, both writing PDF files into folders of
 # their own. Nothing of the machine's own CUPS is used or changed; only the test is told
-# where this one listens.
+# where this one listens. The queues' names carry the run's own suffix, since cups-pdf
+# reads each queue's settings from a file named after it in /etc/cups, which every run on
+# the machine shares.
 TEST_CUPS_ROOT=""
 TEST_CUPSD_PID=""
-TEST_CUPS_QUEUES=(QuillgridLandscape QuillgridPortrait)
+TEST_CUPS_QUEUES=()
 
 stop_test_cups() {
     if [ -n "$TEST_CUPSD_PID" ]; then
@@ -30,6 +32,9 @@ start_test_cups() {
     TEST_CUPS_ROOT=$(mktemp -d /tmp/quillgrid-cups.XXXXXX)
     chmod 755 "$TEST_CUPS_ROOT"
     local root="$TEST_CUPS_ROOT"
+    local run="${root##*.}"
+    local landscape="QuillgridLandscape_$run" portrait="QuillgridPortrait_$run"
+    TEST_CUPS_QUEUES=("$landscape" "$portrait")
     mkdir -p "$root/spool/tmp" "$root/cache" "$root/state" "$root/log" "$root/ppd"
     cat >"$root/cupsd.conf" <<CONF
 Listen $root/cups.sock
@@ -83,13 +88,14 @@ CONF
         printf 'Out %s\nSpool %s\nLog %s\n' "$root/out/$queue" "$root/cups-pdf/$queue" \
             "$root/log" >"/etc/cups/cups-pdf-$queue.conf"
         orientation=3
-        [ "$queue" = QuillgridLandscape ] && orientation=4
+        [ "$queue" = "$landscape" ] && orientation=4
         # Without pdftocairo the PDF holds Type 3 fonts whose text cannot be read back.
         CUPS_SERVER="$root/cups.sock" lpadmin -p "$queue" -E -v "cups-pdf:/$queue" \
             -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o pdftops-renderer-default=pdftocairo \
             -o "orientation-requested-default=$orientation"
     done
     export QUILLGRID_TEST_CUPS_SERVER="$root/cups.sock"
-    export QUILLGRID_CUPS_PORTRAIT_DIR="$root/out/QuillgridPortrait"
-    export QUILLGRID_CUPS_LANDSCAPE_DIR="$root/out/QuillgridLandscape"
+    export QUILLGRID_CUPS_PORTRAIT_QUEUE="$portrait"
+    export QUILLGRID_CUPS_PORTRAIT_DIR="$root/out/$portrait"
+    export QUILLGRID_CUPS_LANDSCAPE_DIR="$root/out/$landscape"
 }

@@ -1,25 +1,31 @@
 #include "About.h"
 
-#include "seams/LayoutFont.h"
+#include "common/LayoutFont.h"
+#include "model/ProgramInfo.h"
+#include "model/PuzzleState.h"
 
 #include <QLabel>
 
 #include <algorithm>
 
-const QString About::caption = QStringLiteral("About Quillgrid V1.0.0");
+const QString About::caption =
+    QStringLiteral("About %1 V%2").arg(ProgramInfo::name, ProgramInfo::version);
 
 QStringList About::textParts()
 {
     return {
-        QStringLiteral("Name Of the Software : Quillgrid V1.0.0"),
+        QStringLiteral("Name Of the Software : %1 V%2")
+            .arg(ProgramInfo::name, ProgramInfo::version),
         QStringLiteral("Purpose of the Software:"),
         QStringLiteral(
             "To facilitate easy preparation for crosswords. Using this program, we can "
-            "maintain lots of crosswords of a maximum size of 30x30 and with a maximu number "
-            "of 70 clues. Print-outs of the Crossword grid with or without solution can be "
-            "taken. A print-out containing all the clues can also be taken."),
-        QStringLiteral("Developed by the Quillgrid developers"),
-        QStringLiteral("The Quillgrid project"),
+            "maintain lots of crosswords of a maximum size of %1x%1 and with a maximum "
+            "number of %2 clues. Print-outs of the Crossword grid with or without solution "
+            "can be taken. A print-out containing all the clues can also be taken.")
+            .arg(Capacity::maxGridSize)
+            .arg(Capacity::maxClues),
+        QStringLiteral("Developed by the %1 developers").arg(ProgramInfo::name),
+        QStringLiteral("The %1 project").arg(ProgramInfo::name),
         QStringLiteral("Made for Linux desktops everywhere"),
         QStringLiteral("Write to us through the project's issue tracker"),
     };

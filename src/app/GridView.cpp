@@ -1,6 +1,6 @@
 #include "GridView.h"
 
-#include "seams/ImageSurface.h"
+#include "ImageSurface.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

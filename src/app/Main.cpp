@@ -3,6 +3,7 @@
 #include "About.h"
 #include "GridView.h"
 #include "QtUi.h"
+#include "WindowCaption.h"
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/GridDrawing.h"
@@ -16,7 +17,6 @@
 #include "storage/DatabaseLocation.h"
 #include "storage/OpenCrossword.h"
 #include "storage/SaveCrossword.h"
-#include "storage/WindowCaption.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -63,17 +63,15 @@ void Main::setPrintDevice(std::unique_ptr<PrintDevice> device)
 
 void Main::Form_Load()
 {
-    state_.clueCount = 0;
-    state_.clueNumber = 0;
+    state_.reset(0, 0);
     setPrintMenuEnabled(false);
     mnuSaveCrossword_->setEnabled(false);
     mnuExportCrossword_->setEnabled(false);
-    state_.crosswordTitle.clear();
-    state_.savedClueCount = 0;
     databasePath_ = locateDatabase(ui_);
     // The file itself is first touched by Open or Save, which report what they find.
     database_ = std::make_unique<CrosswordDatabase>(databasePath_);
-    nameDialog_ = std::make_unique<CrosswordName>(*database_, ui_, this);
+    // Owned by the window, which it is modal over.
+    nameDialog_ = new CrosswordName(*database_, ui_, this);
 }
 
 QAction* Main::addCommand(QMenu* menu, const char* name, const QString& text,
@@ -146,8 +144,15 @@ void Main::mnuNewCrossWord_Click()
 
 void Main::mnuOpenCrossword_Click()
 {
-    if (openCrossword(state_, surface_.size(), ui_, *database_, *nameDialog_))
-        GridDrawing::drawGrid(surface_, state_);
+    if (openCrossword(state_, ui_, *database_, *nameDialog_) &&
+        !GridDrawing::fitAndDrawGrid(surface_, state_)) {
+        ui_.message(tr("The window is too small to show the %1 x %2 cells of \"%3\". "
+                       "Enlarge the window to see the crossword.")
+                        .arg(state_.xGridSize)
+                        .arg(state_.yGridSize)
+                        .arg(state_.crosswordTitle),
+                    tr("Open Crossword"));
+    }
 }
 
 void Main::mnuSaveCrossword_Click()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ImageSurface.h"
 #include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
 
 #include <QMainWindow>
 
@@ -62,7 +62,7 @@ private:
     QString databasePath_;
     std::unique_ptr<PrintDevice> printDevice_;
     std::unique_ptr<CrosswordDatabase> database_;
-    std::unique_ptr<CrosswordName> nameDialog_;
+    CrosswordName* nameDialog_ = nullptr;
     // Made once and only hidden, so it keeps what was typed; modal with no owner window.
     std::unique_ptr<ClueForm> clueForm_;
     GridView* view_ = nullptr;

@@ -1,6 +1,7 @@
 #include "QtUi.h"
 
 #include "Main.h"
+#include "WindowCaption.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -81,9 +82,9 @@ void QtUi::showModal(QDialog& dialog)
     dialog.exec();
 }
 
-void QtUi::setCaption(const QString& caption)
+void QtUi::showTitle(const QString& crosswordTitle)
 {
-    window_.setWindowTitle(caption);
+    window_.setWindowTitle(windowCaption(crosswordTitle));
 }
 
 void QtUi::enableCrosswordMenus()

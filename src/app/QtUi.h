@@ -16,7 +16,7 @@ public:
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
                                   const QStringList& filters) override;
     void showModal(QDialog& dialog) override;
-    void setCaption(const QString& caption) override;
+    void showTitle(const QString& crosswordTitle) override;
     void enableCrosswordMenus() override;
 
 private:

@@ -1,7 +1,7 @@
 #include "ClueForm.h"
 
+#include "common/LayoutFont.h"
 #include "model/PuzzleState.h"
-#include "seams/LayoutFont.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -3,6 +3,7 @@
 #include "ClueForm.h"
 #include "GridDrawing.h"
 #include "GridGeometry.h"
+#include "model/ClueCells.h"
 #include "model/ClueNumbers.h"
 #include "model/NormalizeAnswer.h"
 #include "model/PuzzleState.h"
@@ -36,11 +37,6 @@ bool insideMargins(QSize area, QPoint position)
     using GridGeometry::marginY;
     return position.x() > marginX && position.x() < area.width() - marginX &&
            position.y() > marginY && position.y() < area.height() - marginY;
-}
-
-QPoint letterCell(QPoint start, bool across, int k)
-{
-    return across ? QPoint(start.x() + k, start.y()) : QPoint(start.x(), start.y() + k);
 }
 
 }  // namespace
@@ -86,54 +82,34 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
         return;
     }
 
-    const QString answer = state.entryAnswer;
-    const bool across = state.entryAcross;
-    const qsizetype end = (across ? start.x() : start.y()) + answer.size();
-    if (end > (across ? state.xGridSize : state.yGridSize)) {
+    ClueEntry placed{state.entryClue,  state.entryAnswer, qint16(start.x()), qint16(start.y()), 0,
+                     state.entryAcross};
+    const qsizetype end = (placed.across ? start.x() : start.y()) + placed.answer.size();
+    if (end > (placed.across ? state.xGridSize : state.yGridSize)) {
         ui.message(QStringLiteral("Answer is too long to fit into the grid."), clueErrorCaption);
         return;
     }
-    const int length = int(answer.size());
 
     // Every cell is checked before the first letter is written: a refused answer must
     // leave no partial trace in the grid.
-    for (int k = 0; k < length; ++k) {
-        const QPoint cell = letterCell(start, across, k);
-        const QString& held = state.gridLetters[cell.x()][cell.y()];
-        if (!held.isEmpty() && held != answer.at(k)) {
+    const QList<QPoint> cells = clueCells(placed);
+    for (qsizetype k = 0; k < cells.size(); ++k) {
+        const QString& held = state.gridLetters[cells[k].x()][cells[k].y()];
+        if (!held.isEmpty() && held != placed.answer.at(k)) {
             ui.message(QStringLiteral("Answers for clues are conflicting. Please check!"),
                        QStringLiteral("Clues are conflicting"));
             return;
         }
     }
 
-    for (int k = 0; k < length; ++k) {
-        const QPoint cell = letterCell(start, across, k);
-        state.gridLetters[cell.x()][cell.y()] = QString(answer.at(k));
-    }
-
-    const int index = state.clueCount;
-    ClueEntry& entry = state.clueTable[index];
-    entry = ClueEntry{state.entryClue, answer, qint16(start.x()), qint16(start.y()), 0, across};
-    ++state.clueCount;
-
     // A clue starting where an earlier one starts shares its number; any other takes the
     // next one.
-    ++state.clueNumber;
-    entry.number = state.clueNumber;
-    for (int i = 0; i < index; ++i) {
-        const ClueEntry& earlier = state.clueTable[i];
-        if (earlier.x == entry.x && earlier.y == entry.y) {
-            --state.clueNumber;
-            entry.number = earlier.number;
-            break;
-        }
-    }
+    placed.number =
+        firstClueNumberAt(state, start.x(), start.y()).value_or(qint16(state.clueNumber + 1));
+    state.fileClue(placed);
 
     // Numbered first, so each cell is drawn whole: its letter, and its number where this
     // clue or an earlier one starts.
-    for (int k = 0; k < length; ++k) {
-        const QPoint cell = letterCell(start, across, k);
+    for (const QPoint cell : cells)
         GridDrawing::drawCellContent(surface, state, cell.x(), cell.y());
-    }
 }

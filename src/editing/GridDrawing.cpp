@@ -53,4 +53,18 @@ void drawGrid(Surface& surface, const PuzzleState& state)
     }
 }
 
+bool fitAndDrawGrid(Surface& surface, PuzzleState& state)
+{
+    const QSize cell = GridGeometry::fitCells(surface.size(), state.xGridSize, state.yGridSize);
+    const bool fits = cell.width() >= 1 && cell.height() >= 1;
+    state.cellWidth = fits ? qint16(cell.width()) : qint16(0);
+    state.cellHeight = fits ? qint16(cell.height()) : qint16(0);
+    if (!fits) {
+        surface.clear();
+        return false;
+    }
+    drawGrid(surface, state);
+    return true;
+}
+
 }  // namespace GridDrawing

@@ -23,5 +23,9 @@ void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row
 void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row);
 // The whole grid afresh, as the crossword in memory holds it.
 void drawGrid(Surface& surface, const PuzzleState& state);
+// Sizes the cells to fill the surface, by the rule New uses, and draws the grid afresh.
+// False when the surface is too small to give a cell a pixel: then the surface is left
+// clear and the cells have no size, so no click finds one.
+bool fitAndDrawGrid(Surface& surface, PuzzleState& state);
 
 }  // namespace GridDrawing

@@ -46,22 +46,9 @@ void newCrossword(PuzzleState& state, Surface& surface, Ui& ui)
         return;
     }
 
-    surface.clear();
+    state.reset(qint16(columns), qint16(rows));
     state.cellWidth = qint16(cell.width());
     state.cellHeight = qint16(cell.height());
-    for (int c = 0; c < columns; ++c) {
-        for (int r = 0; r < rows; ++r) {
-            GridDrawing::drawCellBox(surface, state, c, r);
-            state.gridLetters[c][r].clear();
-        }
-    }
+    GridDrawing::drawGrid(surface, state);
     ui.enableCrosswordMenus();
-
-    state.xGridSize = qint16(columns);
-    state.yGridSize = qint16(rows);
-    state.clueCount = 0;
-    state.clueNumber = 0;
-    state.crosswordStored = false;
-    state.crosswordTitle.clear();
-    state.savedClueCount = 0;
 }

@@ -1,20 +1,26 @@
 #include "EntryRuns.h"
 
+#include "model/ClueCells.h"
 #include "model/PuzzleState.h"
 
 #include <algorithm>
 
 namespace {
 
+bool isWhite(const PuzzleState& state, QPoint cell)
+{
+    return !letterAt(state, cell.x(), cell.y()).isEmpty();
+}
+
 bool isWhite(const PuzzleState& state, int column, int row)
 {
-    return !letterAt(state, column, row).isEmpty();
+    return isWhite(state, QPoint(column, row));
 }
 
 int runLength(const PuzzleState& state, int column, int row, bool across)
 {
     int length = 0;
-    while (isWhite(state, across ? column + length : column, across ? row : row + length))
+    while (isWhite(state, letterCell(QPoint(column, row), across, length)))
         ++length;
     return length;
 }
@@ -33,8 +39,10 @@ QString letterAt(const PuzzleState& state, int column, int row)
 QString lettersFrom(const PuzzleState& state, int column, int row, bool across, int length)
 {
     QString letters;
-    for (int k = 0; k < length; ++k)
-        letters += letterAt(state, across ? column + k : column, across ? row : row + k);
+    for (int k = 0; k < length; ++k) {
+        const QPoint cell = letterCell(QPoint(column, row), across, k);
+        letters += letterAt(state, cell.x(), cell.y());
+    }
     return letters;
 }
 
@@ -64,9 +72,6 @@ QList<EntryRun> entryRuns(const PuzzleState& state)
 
 bool fillsItsRun(const PuzzleState& state, const ClueEntry& clue)
 {
-    const int dx = clue.across ? 1 : 0;
-    const int dy = clue.across ? 0 : 1;
-    const int length = int(clue.answer.size());
-    return !isWhite(state, clue.x - dx, clue.y - dy) &&
-           !isWhite(state, clue.x + dx * length, clue.y + dy * length);
+    return !isWhite(state, letterCell(clue, -1)) &&
+           !isWhite(state, letterCell(clue, int(clue.answer.size())));
 }

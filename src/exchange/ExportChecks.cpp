@@ -20,7 +20,7 @@ QString clueName(const ClueEntry& clue)
 
 QString commonRefusal(const PuzzleState& state)
 {
-    const std::span<const ClueEntry> clues = placedClues(state);
+    const std::span<const ClueEntry> clues = state.cluesInUse();
     if (clues.empty())
         return QStringLiteral("The crossword has no clues yet, so there is nothing to export.");
     for (size_t i = 0; i < clues.size(); ++i) {

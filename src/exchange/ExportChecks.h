@@ -4,16 +4,6 @@
 
 #include <QString>
 
-#include <algorithm>
-#include <span>
-
-// The clues in use, in the order they were added.
-inline std::span<const ClueEntry> placedClues(const PuzzleState& state)
-{
-    return {state.clueTable.data(),
-            size_t(std::clamp<int>(state.clueCount, 0, Capacity::maxClues))};
-}
-
 // How a refusal names a clue: its number as the screen shows it, its direction and text,
 // as in 3 across ("Pet").
 QString clueName(const ClueEntry& clue);

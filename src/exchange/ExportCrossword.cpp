@@ -3,7 +3,7 @@
 #include "ExportChecks.h"
 #include "IpuzWriter.h"
 #include "PuzWriter.h"
-#include "seams/TitlePrompt.h"
+#include "common/TitlePrompt.h"
 #include "seams/Ui.h"
 
 #include <QDir>

@@ -2,8 +2,10 @@
 
 #include "EntryRuns.h"
 #include "ExportChecks.h"
+#include "model/ClueCells.h"
 #include "model/ClueNumbers.h"
 #include "model/ClueOrder.h"
+#include "model/ProgramInfo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,11 +22,9 @@ QJsonValue ipuzClue(const PuzzleState& state, const ClueEntry& clue)
     if (fillsItsRun(state, clue))
         return QJsonArray{number, clue.clue};
     QJsonArray cells;
-    for (int k = 0; k < clue.answer.size(); ++k) {
-        // ipuz counts columns and rows from 1.
-        cells.append(
-            QJsonArray{clue.x + 1 + (clue.across ? k : 0), clue.y + 1 + (clue.across ? 0 : k)});
-    }
+    // ipuz counts columns and rows from 1.
+    for (const QPoint cell : clueCells(clue))
+        cells.append(QJsonArray{cell.x() + 1, cell.y() + 1});
     return QJsonObject{{QStringLiteral("number"), number},
                        {QStringLiteral("clue"), clue.clue},
                        {QStringLiteral("cells"), cells}};
@@ -73,7 +73,7 @@ ExportedFile ipuzFile(const PuzzleState& state, const QString& title)
         {QStringLiteral("solution"), solution},
         {QStringLiteral("clues"),
          QJsonObject{{QStringLiteral("Across"), across}, {QStringLiteral("Down"), down}}},
-        {QStringLiteral("origin"), QStringLiteral("Quillgrid " QUILLGRID_VERSION)},
+        {QStringLiteral("origin"), ProgramInfo::name + u' ' + ProgramInfo::version},
     };
     return {QJsonDocument(root).toJson(QJsonDocument::Indented), {}};
 }

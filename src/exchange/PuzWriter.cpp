@@ -83,7 +83,7 @@ QString puzRefusal(const PuzzleState& state, const QString& title,
         return refusal;
     if (const auto character = firstNonLatin1(title))
         return latin1Refusal(QStringLiteral("The title \"%1\"").arg(title), *character);
-    const std::span<const ClueEntry> clues = placedClues(state);
+    const std::span<const ClueEntry> clues = state.cluesInUse();
     for (const ClueEntry& clue : clues) {
         if (clue.answer.size() < 2) {
             return QStringLiteral(

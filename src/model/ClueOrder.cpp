@@ -5,8 +5,9 @@
 
 int sortClues(const PuzzleState& state, ClueTable& sortedClues)
 {
-    const int count = std::clamp(int(state.clueCount), 0, Capacity::clueSlots);
-    std::copy_n(state.clueTable.begin(), count, sortedClues.begin());
+    const std::span<const ClueEntry> clues = state.cluesInUse();
+    const int count = int(clues.size());
+    std::copy(clues.begin(), clues.end(), sortedClues.begin());
     // An exchange sort, not a stable one: clues with equal numbers come out in the order
     // this procedure leaves them, which is the order the list has always shown.
     for (int i = 0; i + 1 < count; ++i) {

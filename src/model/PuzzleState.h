@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <span>
 
 // The crossword being edited, as every handler sees it. The names are the ones the
 // handlers, the database columns and the print-outs all agree on.
@@ -13,7 +14,9 @@ namespace Capacity {
 inline constexpr int maxGridSize = 30;
 // One column and one row more than the largest grid; nothing ever indexes the last.
 inline constexpr int letterTableSize = maxGridSize + 1;
-inline constexpr int maxClues = 70;
+// Three-digit numbers: the most a crossword of 30 x 30 cells could ever use, and what
+// the print-outs leave room for.
+inline constexpr int maxClues = 999;
 inline constexpr int clueSlots = maxClues + 1;
 }  // namespace Capacity
 
@@ -41,4 +44,20 @@ struct PuzzleState {
     qint16 savedClueCount = 0;  // leading clueTable entries already in the database
 
     bool hasGrid() const { return xGridSize > 0 && yGridSize > 0; }
+
+    // The clues in use, in the order they were added. A count out of range never reaches
+    // past the table.
+    std::span<const ClueEntry> cluesInUse() const;
+    std::span<ClueEntry> cluesInUse();
+
+    // An empty crossword of `columns` x `rows`: no letters anywhere in the table, no
+    // clues, no title and nothing stored. New starts here and Open fills it, so nothing of
+    // the last crossword survives either. The screen's cell size and the dialog's
+    // hand-over fields are not the crossword's and stay.
+    void reset(qint16 columns, qint16 rows);
+
+    // Files a clue that has its number: its answer lettered into the grid over whatever the
+    // cells held, the clue appended to the table, its number counted in `clueNumber`. The
+    // caller has checked that it fits the grid and that the table has room.
+    void fileClue(const ClueEntry& clue);
 };

@@ -1,7 +1,7 @@
 #include "ClueList.h"
 
-#include "CluePrintout.h"
-#include "seams/LayoutFont.h"
+#include "ClueListPrintout.h"
+#include "common/LayoutFont.h"
 #include "seams/Ui.h"
 
 #include <QPlainTextEdit>
@@ -43,13 +43,13 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
 void ClueList::Form_Activate()
 {
     const int count = sortClues(state_, sortedClues);
-    listing_ = ClueListing::listingText(sortedClues, count);
+    listing_ = ClueListText::clueListText(sortedClues, count);
     tbClues_->setPlainText(listing_);
 }
 
 void ClueList::Print_Click()
 {
-    printClueListing(listing_, device_, ui_);
+    printClueList(listing_, device_, ui_);
 }
 
 // Rebuilt each time the window is shown rather than each time it regains the focus: the

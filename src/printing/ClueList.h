@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClueListing.h"
+#include "ClueListText.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "GridPrintouts.h"
 
-#include "PrintDevice.h"
 #include "PrintLayout.h"
 #include "model/ClueNumbers.h"
 #include "model/NumberText.h"
 #include "model/PuzzleState.h"
+#include "seams/PrintDevice.h"
 
 #include <algorithm>
 

@@ -1,10 +1,11 @@
 #include "PrintLayout.h"
 
-#include "PrintDevice.h"
 #include "WrapLine.h"
+#include "common/TitlePrompt.h"
 #include "model/NumberText.h"
+#include "model/ProgramInfo.h"
 #include "model/Rounding.h"
-#include "seams/TitlePrompt.h"
+#include "seams/PrintDevice.h"
 #include "seams/Ui.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ void printTitle(PrintDevice& device, const QString& title)
 
 namespace PrintLayout {
 
-const QString applicationTitle = QStringLiteral("Quillgrid");
+const QString applicationTitle = ProgramInfo::name;
 const QString fontName = QStringLiteral("Arial");
 
 QPoint cellTopLeft(QPoint origin, int column, int row)

@@ -1,6 +1,7 @@
 #include "QtPrintDevice.h"
 
 #include "SystemPrinters.h"
+#include "model/ProgramInfo.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -219,7 +220,7 @@ QPrinter& QtPrintDevice::printer()
     printer_->setResolution(dotsPerInch_);
     printer_->setPageOrientation(QPageLayout::Portrait);
     printer_->setFullPage(false);
-    printer_->setDocName(QStringLiteral("Quillgrid"));
+    printer_->setDocName(ProgramInfo::name);
     return *printer_;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintDevice.h"
+#include "seams/PrintDevice.h"
 
 #include <QFont>
 #include <QTransform>

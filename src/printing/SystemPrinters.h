@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintDevice.h"
+#include "seams/PrintDevice.h"
 
 // The CUPS queues as Qt lists them, each with the orientation its default options ask
 // for. Qt never reads a queue's default orientation, so libcups is asked for it.

@@ -27,19 +27,14 @@ public:
     virtual QString chooseDatabaseFile() = 0;
     // Where to write a print-out when no printer is installed; "" when cancelled.
     virtual QString choosePdfFile(const QString& proposedName) = 0;
-    // A save dialog offering `filters`, the first one chosen. Only the export asks it, so
-    // a Ui made for other commands answers as if cancelled.
-    virtual SaveFileChoice chooseSaveFile([[maybe_unused]] const QString& caption,
-                                          [[maybe_unused]] const QString& proposedName,
-                                          [[maybe_unused]] const QStringList& filters)
-    {
-        return {};
-    }
+    // A save dialog offering `filters`, the first one chosen.
+    virtual SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
+                                          const QStringList& filters) = 0;
     // Runs `dialog` modally and returns when it is hidden or closed.
     virtual void showModal(QDialog& dialog) = 0;
 
-    // The main window's title bar.
-    virtual void setCaption(const QString& caption) = 0;
+    // Puts the crossword's title in the main window's title bar; "" for none.
+    virtual void showTitle(const QString& crosswordTitle) = 0;
     // Save Crossword and the Print menu, once a crossword exists; never disabled again.
     virtual void enableCrosswordMenus() = 0;
 };

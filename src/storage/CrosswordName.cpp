@@ -1,7 +1,7 @@
 #include "CrosswordName.h"
 
 #include "CrosswordDatabase.h"
-#include "seams/LayoutFont.h"
+#include "common/LayoutFont.h"
 #include "seams/Ui.h"
 
 #include <QComboBox>

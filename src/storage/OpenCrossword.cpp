@@ -2,8 +2,6 @@
 
 #include "CrosswordDatabase.h"
 #include "CrosswordName.h"
-#include "WindowCaption.h"
-#include "editing/GridGeometry.h"
 #include "model/PuzzleState.h"
 #include "seams/Ui.h"
 
@@ -79,37 +77,16 @@ Result<Done> loadCrossword(PuzzleState& loaded, const StoredCrossword& crossword
     }
 
     // Every check has passed; from here on nothing can fail.
-    loaded.xGridSize = qint16(crossword.gridX);
-    loaded.yGridSize = qint16(crossword.gridY);
-    // The whole table, not just the new grid: no letter of the last crossword survives
-    // anywhere, even outside the cells this one uses.
-    for (auto& column : loaded.gridLetters)
-        column.fill(QString());
-    loaded.clueTable.fill(ClueEntry{});
-    loaded.clueCount = 0;
-    loaded.clueNumber = 0;
+    loaded.reset(qint16(crossword.gridX), qint16(crossword.gridY));
+    // Where answers share a cell, the row stored later decides its letter.
     for (const StoredClue& stored : clues) {
-        ClueEntry& entry = loaded.clueTable[loaded.clueCount];
-        entry.number = qint16(stored.cluePos);
-        entry.across = stored.across;
-        entry.clue = stored.clue;
-        entry.x = qint16(stored.cluePosX);
-        entry.y = qint16(stored.cluePosY);
-        entry.answer = stored.answer;
-        // Where answers share a cell, the row stored later decides its letter.
-        for (qsizetype k = 0; k < entry.answer.size(); ++k) {
-            const int c = entry.across ? entry.x + int(k) : entry.x;
-            const int r = entry.across ? entry.y : entry.y + int(k);
-            loaded.gridLetters[c][r] = entry.answer.at(k);
-        }
-        if (entry.number > loaded.clueNumber)
-            loaded.clueNumber = entry.number;
-        ++loaded.clueCount;
+        loaded.fileClue({stored.clue, stored.answer, qint16(stored.cluePosX),
+                         qint16(stored.cluePosY), qint16(stored.cluePos), stored.across});
     }
     return Result<Done>::success({});
 }
 
-bool openCrossword(PuzzleState& state, QSize drawingArea, Ui& ui, CrosswordDatabase& database,
+bool openCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
                    CrosswordName& nameDialog)
 {
     const auto chosen = nameDialog.ask(CrosswordName::Purpose::Open);
@@ -120,7 +97,7 @@ bool openCrossword(PuzzleState& state, QSize drawingArea, Ui& ui, CrosswordDatab
     if (!chosen.value()) {
         // The crossword in memory stays as it is, unsaved clues included.
         if (state.crosswordTitle.isEmpty())
-            ui.setCaption(windowCaption(QString()));
+            ui.showTitle(QString());
         return false;
     }
     const QString& name = *chosen.value();
@@ -148,24 +125,12 @@ bool openCrossword(PuzzleState& state, QSize drawingArea, Ui& ui, CrosswordDatab
         ui.message(made.error(), openCaption);
         return false;
     }
-    const QSize cell = GridGeometry::fitCells(drawingArea, loaded.xGridSize, loaded.yGridSize);
-    if (cell.width() < 1 || cell.height() < 1) {
-        ui.message(QStringLiteral("The window is too small for the %1 x %2 cells of \"%3\". "
-                                  "Enlarge the window and open the crossword again.")
-                       .arg(loaded.xGridSize)
-                       .arg(loaded.yGridSize)
-                       .arg(name),
-                   openCaption);
-        return false;
-    }
-    loaded.cellWidth = qint16(cell.width());
-    loaded.cellHeight = qint16(cell.height());
     loaded.savedClueCount = loaded.clueCount;
     loaded.crosswordStored = true;
     loaded.crosswordTitle = name;
     state = std::move(loaded);
 
-    ui.setCaption(windowCaption(state.crosswordTitle));
+    ui.showTitle(state.crosswordTitle);
     ui.enableCrosswordMenus();
     return true;
 }

@@ -2,7 +2,6 @@
 
 #include "CrosswordDatabase.h"
 #include "CrosswordName.h"
-#include "WindowCaption.h"
 #include "model/PuzzleState.h"
 #include "seams/Ui.h"
 
@@ -30,9 +29,9 @@ void saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
         newGrid = QSize(state.xGridSize, state.yGridSize);
     }
 
-    const int from = std::clamp<int>(state.savedClueCount, 0, state.clueCount);
-    const std::span<const ClueEntry> unsaved(state.clueTable.data() + from,
-                                             state.clueTable.data() + state.clueCount);
+    const std::span<const ClueEntry> clues = state.cluesInUse();
+    const size_t saved = size_t(std::max<int>(state.savedClueCount, 0));
+    const std::span<const ClueEntry> unsaved = clues.subspan(std::min(saved, clues.size()));
     const Result<qint64> stored = database.storeClues(name, newGrid, unsaved);
     if (!stored.ok()) {
         ui.message(stored.error(), caption);
@@ -42,5 +41,5 @@ void saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
     state.crosswordTitle = name;
     state.savedClueCount = state.clueCount;
     state.crosswordStored = true;
-    ui.setCaption(windowCaption(state.crosswordTitle));
+    ui.showTitle(state.crosswordTitle);
 }

@@ -1,10 +1,11 @@
+#include "app/ImageSurface.h"
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/GridDrawing.h"
 #include "editing/GridGeometry.h"
 #include "editing/NewCrossword.h"
+#include "model/ClueCells.h"
 #include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -148,10 +149,8 @@ private Q_SLOTS:
             "\tA clue", placed, qint16(entry.cell.x()), qint16(entry.cell.y()), 2, entry.across};
         QCOMPARE(board.state.clueTable[1], filed);
         QString path;
-        for (int k = 0; k < placed.size(); ++k) {
-            const QPoint cell = entry.cell + (entry.across ? QPoint(k, 0) : QPoint(0, k));
+        for (const QPoint cell : clueCells(filed))
             path += board.state.gridLetters[cell.x()][cell.y()];
-        }
         QCOMPARE(path, placed);
     }
 
@@ -300,23 +299,24 @@ private Q_SLOTS:
         QCOMPARE(board.state.clueTable[1].number, 1);
     }
 
-    void refusesTheSeventyFirstClue()
+    void refusesTheClueBeyondTheLimit()
     {
         Board board;
+        // More clues than cells: the later ones repeat earlier ones, as a setter may.
         for (int i = 0; i < Capacity::maxClues; ++i)
-            board.place({{i % 10, i / 10}, "Letter", "a", true});
+            board.place({{i % 10, i / 10 % 10}, "Letter", "a", true});
         const auto before = snapshot(board);
 
         // Also where it would share a number and need no new one.
         for (QPoint cell : {QPoint(5, 8), QPoint(0, 0)})
             board.place({cell, "One too many", "b", true});
         const QString full =
-            QStringLiteral("This crossword already holds 70 clues, the most it can keep.");
+            QStringLiteral("This crossword already holds 999 clues, the most it can keep.");
         QCOMPARE(board.ui.messages(), QStringList({full, full}));
         QCOMPARE(board.ui.shown.constLast().caption, clueError);
-        QCOMPARE(board.ui.modalDialogs.size(), 70);
+        QCOMPARE(board.ui.modalDialogs.size(), Capacity::maxClues);
         QVERIFY(snapshot(board) == before);
-        QCOMPARE(board.state.clueTable[70], ClueEntry{});
+        QCOMPARE(board.state.clueTable[Capacity::maxClues], ClueEntry{});
     }
 };
 

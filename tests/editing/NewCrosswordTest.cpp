@@ -1,6 +1,6 @@
+#include "app/ImageSurface.h"
 #include "editing/NewCrossword.h"
 #include "model/PuzzleState.h"
-#include "seams/ImageSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ClueCells.h"
 #include "model/ClueNumbers.h"
 #include "model/ClueOrder.h"
 
@@ -99,8 +100,7 @@ inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QStrin
             for (const QJsonValue clue : seen[way == 0 ? "across" : "down"].toArray()) {
                 const QPoint cell = cellOf.value(clue[0].toInt(), QPoint(-1, -1));
                 QString text;
-                for (int i = 0; i < state.clueCount; ++i) {
-                    const ClueEntry& entry = state.clueTable[i];
+                for (const ClueEntry& entry : state.cluesInUse()) {
                     if (entry.x == cell.x() && entry.y == cell.y() && entry.across == (way == 0))
                         text = entry.clue;
                 }
@@ -115,14 +115,14 @@ inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QStrin
         const int count = sortClues(state, sorted);
         for (int i = 0; i < count; ++i) {
             const ClueEntry& clue = sorted[i];
-            const int dx = clue.across ? 1 : 0;
-            const int length = int(clue.answer.size());
             QJsonArray cells;
-            for (int k = 0; k < length; ++k)
-                cells.append(QJsonArray{clue.x + 1 + dx * k, clue.y + 1 + (1 - dx) * k});
-            const bool partOfRun = white(clue.x - dx, clue.y - 1 + dx) ||
-                                   white(clue.x + dx * length, clue.y + (1 - dx) * length);
-            clues[1 - dx].append(QJsonArray{*firstClueNumberAt(state, clue.x, clue.y), clue.clue,
+            for (const QPoint cell : clueCells(clue))
+                cells.append(QJsonArray{cell.x() + 1, cell.y() + 1});
+            const QPoint before = letterCell(clue, -1);
+            const QPoint after = letterCell(clue, int(clue.answer.size()));
+            const bool partOfRun =
+                white(before.x(), before.y()) || white(after.x(), after.y());
+            clues[clue.across ? 0 : 1].append(QJsonArray{*firstClueNumberAt(state, clue.x, clue.y), clue.clue,
                                             partOfRun ? QJsonValue(cells) : QJsonValue()});
         }
     }

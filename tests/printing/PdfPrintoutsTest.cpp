@@ -148,7 +148,8 @@ private Q_SLOTS:
         // Black where a cell has no letter, white where it has, and the frame between two
         // letter cells black, as laid out from the page's printable corner.
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(cups ? QStringLiteral("QuillgridPortrait") : QString());
+        printer.setPrinterName(cups ? qEnvironmentVariable("QUILLGRID_CUPS_PORTRAIT_QUEUE")
+                                    : QString());
         const QPointF cornerMm = printer.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
         const QPoint corner = (cornerMm * 150 / 25.4).toPoint() + QPoint(74, 207);
         for (const QString& pdf : {grid, solution, clues})

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/PrintDevice.h"
+#include "seams/PrintDevice.h"
 #include "support/ScriptedUi.h"
 
 #include <QRectF>

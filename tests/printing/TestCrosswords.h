@@ -17,10 +17,7 @@ inline PuzzleState empty(int columns, int rows)
 inline void place(PuzzleState& state, const QString& clue, const QString& answer, int x, int y,
                   int number, bool across)
 {
-    for (qsizetype k = 0; k < answer.size(); ++k)
-        state.gridLetters[across ? x + k : x][across ? y : y + k] = answer.mid(k, 1);
-    state.clueTable[state.clueCount++] = {clue,      answer,         qint16(x),
-                                          qint16(y), qint16(number), across};
+    state.fileClue({clue, answer, qint16(x), qint16(y), qint16(number), across});
 }
 
 // 5 x 3:   C A T . .

@@ -33,7 +33,7 @@ private Q_SLOTS:
             [&](QDialog& shown) { listed = shown.findChild<QComboBox*>("xwordname")->count(); };
         desk.open();
         QCOMPARE(listed, 0);
-        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid"));
+        QCOMPARE(desk.ui.title, std::optional<QString>(""));
         desk.state = crossword(10, 8, {});
         desk.remember();
         desk.save();  // the dialog is closed untouched
@@ -52,7 +52,7 @@ private Q_SLOTS:
         addClue(far, ClueEntry{"Far side", "ZZZ", 29, 27, 6, false});
         desk.saveAs(far, "batches");
         QVERIFY(desk.state.crosswordStored);
-        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - batches"));
+        QCOMPARE(desk.ui.title, std::optional<QString>("batches"));
         desk.state = firstPart;
         addClue(desk.state, nap);
         addClue(desk.state, tea);
@@ -81,20 +81,17 @@ private Q_SLOTS:
         for (qint16 number = 1; number <= Capacity::maxClues; ++number)
             most.push_back({"Most", "AB", 0, 0, number, true});
         QVERIFY(desk.db.storeClues("Most", QSize(2, 1), most).ok());  // as many as there may be
-        // The last crossword number there is, in cells of a single pixel.
+        // The last crossword number there is.
         QCOMPARE(peer.run("UPDATE Clues SET CrossID = 32767 WHERE CrossID = 2;"
                           "UPDATE CrosswordID SET CrossID = 32767 WHERE CrossID = 2"),
                  QStringList());
-        desk.area = QSize(50, 40);
         desk.openNamed("Batches");
         desk.openNamed("batches");
         QCOMPARE(desk.state.clueTable, far.clueTable);
-        QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(1, 1));
         desk.openNamed("Batches ");  // the smallest grid there is
         QCOMPARE(QSize(desk.state.xGridSize, desk.state.yGridSize), QSize(1, 1));
         desk.openNamed("Most");
         QCOMPARE(desk.state.clueCount, Capacity::maxClues);
-        desk.area = QSize(600, 400);
         desk.openNamed("Batches");
         QVERIFY(desk.opened);
         QCOMPARE(desk.state.clueTable, whole.clueTable);
@@ -102,8 +99,7 @@ private Q_SLOTS:
         QCOMPARE(desk.state.clueCount, 5);
         QCOMPARE(desk.state.clueNumber, 4);
         QCOMPARE(desk.state.savedClueCount, 5);
-        QCOMPARE(QSize(desk.state.cellWidth, desk.state.cellHeight), QSize(58, 49));
-        QCOMPARE(desk.ui.caption, std::optional<QString>("Quillgrid - Batches"));
+        QCOMPARE(desk.ui.title, std::optional<QString>("Batches"));
         // Loading goes by the index: neither a pass over every row nor a sort of the rows.
         const auto plan = desk.db.clueQueryPlan();
         QVERIFY2(plan.ok(), qPrintable(plan.error()));

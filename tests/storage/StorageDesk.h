@@ -27,13 +27,7 @@ namespace StorageTestKit {
 // As the editor places a clue: in the table, its letters in the grid, its number counted.
 inline void addClue(PuzzleState& state, const ClueEntry& entry)
 {
-    state.clueTable[state.clueCount++] = entry;
-    for (int k = 0; k < entry.answer.size(); ++k) {
-        const int c = entry.across ? entry.x + k : entry.x;
-        const int r = entry.across ? entry.y : entry.y + k;
-        state.gridLetters[c][r] = entry.answer.at(k);
-    }
-    state.clueNumber = std::max(state.clueNumber, entry.number);
+    state.fileClue(entry);
 }
 
 inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clues)
@@ -117,13 +111,12 @@ struct Desk {
     CrosswordDatabase db{path};
     ScriptedUi ui;
     CrosswordName dialog{db, ui};
-    QSize area{600, 400};  // the drawing's
     PuzzleState state;
     PuzzleState before;
     bool opened = false;  // the main window then draws what was loaded
 
     void save() { saveCrossword(state, ui, db, dialog); }
-    void open() { opened = openCrossword(state, area, ui, db, dialog); }
+    void open() { opened = openCrossword(state, ui, db, dialog); }
     void saveAs(const PuzzleState& crossword, const QString& name,
                 const std::function<void()>& meanwhile = {})
     {
@@ -142,7 +135,7 @@ struct Desk {
     {
         before = state;
         opened = false;
-        ui.caption.reset();
+        ui.title.reset();
         ui.shown.clear();
     }
     // "" when nothing changed since remember() and the user saw one message holding
@@ -160,8 +153,8 @@ struct Desk {
             return "memory changed";
         if (opened)
             return "reported as opened";
-        if (ui.caption)
-            return "the caption changed to " + *ui.caption;
+        if (ui.title)
+            return "the title bar changed to " + *ui.title;
         const QStringList messages = ui.messages();
         if (expected.isEmpty() ? !messages.isEmpty()
                                : messages.size() != 1 || !messages[0].contains(expected))

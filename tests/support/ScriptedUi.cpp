@@ -61,9 +61,9 @@ void ScriptedUi::showModal(QDialog& dialog)
     dialog.hide();
 }
 
-void ScriptedUi::setCaption(const QString& text)
+void ScriptedUi::showTitle(const QString& crosswordTitle)
 {
-    caption = text;
+    title = crosswordTitle;
 }
 
 void ScriptedUi::enableCrosswordMenus()

@@ -36,7 +36,7 @@ public:
     // What happened, in order.
     QList<Shown> shown;
     QStringList modalDialogs;  // object names
-    std::optional<QString> caption;
+    std::optional<QString> title;  // as the title bar last showed it
     int menuEnables = 0;
     int databaseDialogs = 0;
     // Called when the database dialog is shown, for checks of what is on screen then.
@@ -51,6 +51,6 @@ public:
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
                                   const QStringList& filters) override;
     void showModal(QDialog& dialog) override;
-    void setCaption(const QString& caption) override;
+    void showTitle(const QString& crosswordTitle) override;
     void enableCrosswordMenus() override;
 };

@@ -1,7 +1,7 @@
-#include "printing/ClueListing.h"
+#include "printing/ClueListText.h"
 #include "FuzzCheck.h"
 #include "model/ClueOrder.h"
-#include "printing/CluePrintout.h"
+#include "printing/ClueListPrintout.h"
 #include "printing/RecordingPrintDevice.h"
 
 #include <QTextBoundaryFinder>
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(count == state.clueCount);
     for (int i = 1; i < count; ++i)
         FUZZ_CHECK(sorted[i - 1].number <= sorted[i].number);
-    const QString listing = ClueListing::listingText(sorted, count);
-    printClueListing(listing, run.device, run.ui);
+    const QString listing = ClueListText::clueListText(sorted, count);
+    printClueList(listing, run.device, run.ui);
 
     const QList<RecordingPrintDevice::Mark> texts = run.device.marksOf(QStringLiteral("text"));
     // On paper narrower than the title, the title itself wraps onto several lines.

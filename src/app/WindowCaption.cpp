@@ -1,7 +1,9 @@
 #include "WindowCaption.h"
 
+#include "model/ProgramInfo.h"
+
 QString windowCaption(const QString& crosswordTitle)
 {
-    const QString program = QStringLiteral("Quillgrid");
+    const QString program = ProgramInfo::name;
     return crosswordTitle.isEmpty() ? program : program + QStringLiteral(" - ") + crosswordTitle;
 }

@@ -1,4 +1,4 @@
-#include "ClueListing.h"
+#include "ClueListText.h"
 
 #include "model/NumberText.h"
 
@@ -17,9 +17,9 @@ void appendClues(QString& text, const ClueTable& sortedClues, int count, bool ac
 
 }  // namespace
 
-namespace ClueListing {
+namespace ClueListText {
 
-QString listingText(const ClueTable& sortedClues, int count)
+QString clueListText(const ClueTable& sortedClues, int count)
 {
     QString text = QStringLiteral("Across:") + lineEnd;
     appendClues(text, sortedClues, count, true);
@@ -29,4 +29,4 @@ QString listingText(const ClueTable& sortedClues, int count)
     return text;
 }
 
-}  // namespace ClueListing
+}  // namespace ClueListText

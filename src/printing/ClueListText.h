@@ -5,10 +5,10 @@
 #include <QString>
 
 // The clue list as the window shows it and the clue print-out prints it.
-namespace ClueListing {
+namespace ClueListText {
 
 // "Across:", its clues, an empty line, "Down:", its clues and a final empty line, every
 // line ending in CR LF; a clue reads " 7. " and its text.
-QString listingText(const ClueTable& sortedClues, int count);
+QString clueListText(const ClueTable& sortedClues, int count);
 
-}  // namespace ClueListing
+}  // namespace ClueListText

@@ -1,12 +1,13 @@
 #include "Main.h"
+#include "model/ProgramInfo.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillgrid"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLGRID_VERSION));
+    QApplication::setApplicationName(ProgramInfo::name);
+    QApplication::setApplicationVersion(ProgramInfo::version);
     // Wayland shows the icon of the desktop entry named here, not the window's own.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillgrid.Quillgrid"));
 

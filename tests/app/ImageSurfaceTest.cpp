@@ -1,5 +1,5 @@
+#include "app/ImageSurface.h"
 #include "printing/PdfReading.h"
-#include "seams/ImageSurface.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "CluePrintout.h"
+#include "ClueListPrintout.h"
 
-#include "PrintDevice.h"
 #include "PrintLayout.h"
 #include "WrapLine.h"
+#include "seams/PrintDevice.h"
 
 #include <QRegularExpression>
 
@@ -24,7 +24,7 @@ QStringList listingLines(const QString& listing)
 
 }  // namespace
 
-void printClueListing(const QString& listing, PrintDevice& device, Ui& ui)
+void printClueList(const QString& listing, PrintDevice& device, Ui& ui)
 {
     if (!PrintPageHeading(device, ui))
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Surface.h"
+#include "seams/Surface.h"
 
 #include <QFont>
 #include <QHash>

@@ -8,4 +8,4 @@ class Ui;
 // Prints the title line and then the listing in Arial 10 from 25 mm down. A listing
 // longer than the page goes on over further pages, and a line wider than the page
 // wraps at a blank.
-void printClueListing(const QString& listing, PrintDevice& device, Ui& ui);
+void printClueList(const QString& listing, PrintDevice& device, Ui& ui);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "seams/Ui.h"
+
+// A person who says nothing: every question is cancelled and every message goes unread.
+// Each bench program overrides only the answers its figure needs.
+class QuietUi : public Ui {
+public:
+    void message(const QString&, const QString&) override {}
+    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseDatabaseFile() override { return {}; }
+    QString choosePdfFile(const QString&) override { return {}; }
+    SaveFileChoice chooseSaveFile(const QString&, const QString&, const QStringList&) override
+    {
+        return {};
+    }
+    void showModal(QDialog&) override {}
+    void showTitle(const QString&) override {}
+    void enableCrosswordMenus() override {}
+};
