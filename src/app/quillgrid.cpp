@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(ProgramInfo::name);
     QApplication::setApplicationVersion(ProgramInfo::version);
     // Wayland shows the icon of the desktop entry named here, not the window's own.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillgrid.Quillgrid"));
+    QGuiApplication::setDesktopFileName(ProgramInfo::desktopId);
 
     Main window;
     window.showMaximized();

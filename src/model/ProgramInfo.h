@@ -7,4 +7,6 @@
 namespace ProgramInfo {
 inline constexpr QLatin1String name("Quillgrid");
 inline constexpr QLatin1String version(QUILLGRID_VERSION);
+// The name of the desktop entry, the icon and the metadata.
+inline constexpr QLatin1String desktopId("org.quillgrid.Quillgrid");
 }  // namespace ProgramInfo
