@@ -2,11 +2,11 @@
 #include "app/Main.h"
 #include "editing/ClueForm.h"
 #include "printing/ClueList.h"
-#include "printing/PdfReading.h"
 #include "printing/QtPrintDevice.h"
 #include "printing/TestCrosswords.h"
 #include "storage/CrosswordDatabase.h"
 #include "storage/CrosswordName.h"
+#include "support/Ink.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -47,7 +47,7 @@ void collectUnnamed(QAccessibleInterface* node, const QString& path, QStringList
 QRectF captionInk(QLabel& label)
 {
     const QImage alone = label.grab().toImage();
-    const QRect ink = PdfReading::darkBounds(alone, 0);
+    const QRect ink = darkBounds(alone);
     const qreal scale = alone.devicePixelRatio();
     return QRectF(QPointF(ink.topLeft()) / scale,
                   QPointF(ink.bottomRight() + QPoint(1, 1)) / scale)

@@ -1,5 +1,5 @@
 #include "app/ImageSurface.h"
-#include "printing/PdfReading.h"
+#include "support/Ink.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -9,7 +9,7 @@ namespace {
 // The smallest rectangle, in logical pixels, that holds every dark pixel of the image.
 QRectF inkBounds(const ImageSurface& surface)
 {
-    const QRect ink = PdfReading::darkBounds(surface.image(), 0);
+    const QRect ink = darkBounds(surface.image());
     const qreal ratio = surface.image().devicePixelRatio();
     return QRectF(ink.topLeft() / ratio, ink.size() / ratio);
 }

@@ -1,68 +1,67 @@
 #pragma once
 
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <poppler-qt6.h>
 
-// Reads a PDF back the way a person would look at it: its words through pdftotext and
-// its pages as pictures through pdftoppm. Both come with poppler-utils.
+#include <QImage>
+#include <QRectF>
+#include <QStringList>
+
+#include <utility>
+
+// Reads a PDF back the way a person would look at it: its words where they stand on the
+// page, and its pages as pictures.
 namespace PdfReading {
 
-inline QByteArray run(const QString& program, const QStringList& arguments)
+inline int pageCount(const QString& pdf)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
+    const auto document = Poppler::Document::load(pdf);
+    return document ? document->numPages() : 0;
 }
 
-inline bool toolsInstalled()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
-           !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
-}
-
-// The text of all pages in reading order; each page ends in a form feed.
-inline QString text(const QString& pdf)
-{
-    return QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
-}
-
-// Sorted: pdftotext lays the small numbers out on lines of their own.
-inline QStringList sortedWords(const QString& pdf)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    QStringList words = text(pdf).split(blanks, Qt::SkipEmptyParts);
-    words.sort();
-    return words;
-}
-
-// Each word with its box, in points from the page's top left corner.
+// Each word with its box, in points from its page's top left corner, page after page in
+// reading order.
 inline QList<std::pair<QString, QRectF>> words(const QString& pdf)
 {
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"));
     QList<std::pair<QString, QRectF>> found;
-    const QString html = QString::fromUtf8(run("pdftotext", {"-bbox", pdf, "-"}));
-    for (auto match = word.globalMatch(html); match.hasNext();) {
-        const auto m = match.next();
-        found.append(
-            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    const auto document = Poppler::Document::load(pdf);
+    for (int i = 0; document && i < document->numPages(); ++i) {
+        for (const auto& box : document->page(i)->textList())
+            found.append({box->text(), box->boundingBox()});
     }
     return found;
 }
 
-// The first page, one pixel to a dot at 150 dots per inch.
+inline QStringList wordsInReadingOrder(const QString& pdf)
+{
+    QStringList all;
+    for (const auto& [word, box] : words(pdf))
+        all << word;
+    return all;
+}
+
+// The words of every page in reading order, one blank between two.
+inline QString text(const QString& pdf)
+{
+    return wordsInReadingOrder(pdf).join(u' ');
+}
+
+// Sorted, for pages where reading order means little, such as a grid's small numbers.
+inline QStringList sortedWords(const QString& pdf)
+{
+    QStringList all = wordsInReadingOrder(pdf);
+    all.sort();
+    return all;
+}
+
+// The first page, one pixel to a dot at 150 dots per inch, smoothed as a viewer shows it.
 inline QImage firstPage(const QString& pdf)
 {
-    QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("page"));
-    run("pdftoppm", {"-r", "150", "-l", "1", "-png", "-singlefile", pdf, prefix});
-    return QImage(prefix + QStringLiteral(".png"));
+    const auto document = Poppler::Document::load(pdf);
+    if (!document || document->numPages() < 1)
+        return {};
+    document->setRenderHint(Poppler::Document::Antialiasing);
+    document->setRenderHint(Poppler::Document::TextAntialiasing);
+    return document->page(0)->renderToImage(150, 150);
 }
 
 // The grid's cells as printed, row by row: '#' black, '.' white, '?' anything else. Each
@@ -80,19 +79,6 @@ inline QStringList cellPattern(const QImage& page, QPoint gridCorner, int column
         pattern << line;
     }
     return pattern;
-}
-
-// The smallest rectangle holding every dark pixel of `image` from row `fromY` down.
-inline QRect darkBounds(const QImage& image, int fromY)
-{
-    QRect bounds;
-    for (int y = fromY; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128)
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
 }
 
 }  // namespace PdfReading
