@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
+#include "support/FullDisk.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -214,13 +215,48 @@ private Q_SLOTS:
         QCOMPARE(read, placed);
     }
 
+    // Written beside its place and renamed over it once whole: with room an earlier file
+    // is replaced, and on a full disk it stays as it was and the message says why.
+    void aPdfReplacesAnEarlierFileOnlyWhenWhole()
+    {
+        FullDisk disk;
+        if (!disk.skipReason().isEmpty())
+            QSKIP(qPrintable("a full disk: " + disk.skipReason()));
+        PdfRun run(QStringLiteral("Room"));
+        const QString pdf = run.ui.pdfFileReply = disk.filePath("grid.pdf");
+        const auto content = [&pdf] {
+            QFile file(pdf);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QFile earlier(pdf);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        printBlankGrid(TestCrosswords::sample(), run.device, run.ui);
+        QCOMPARE(run.ui.messages(), QStringList{" 59   177"});
+        QVERIFY(PdfReading::sortedWords(pdf).contains("Room"));
+
+        const QByteArray whole = content();
+        disk.fill();
+        run.ui.promptReplies = {QStringLiteral("Full")};
+        printBlankGrid(TestCrosswords::sample(), run.device, run.ui);
+        QCOMPARE(run.ui.messages().size(), 3);
+        QVERIFY2(run.ui.messages()[2].startsWith("The file \"" + pdf +
+                                                 "\" could not be written: only part of it"),
+                 qPrintable(run.ui.messages()[2]));
+        QCOMPARE(content(), whole);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"ballast", "grid.pdf"}));
+    }
+
     // The job is given up with the reason, and the next print-out starts afresh.
     void reportsWhereAPrintoutCouldNotGo_data()
     {
         QTest::addColumn<Printers>("installed");
         QTest::addColumn<QString>("message");
         QTest::newRow("a file that cannot be written")
-            << Printers{} << "The file \"/nonexistent-folder/grid.pdf\" could not be written.";
+            << Printers{}
+            << "The file \"/nonexistent-folder/grid.pdf\" could not be written: No such file or "
+               "directory.";
         QTest::newRow("a queue that cannot start")
             << Printers{{"Wide", PageOrientation::Landscape},
                         {"No such queue", PageOrientation::Portrait}}
