@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Drives the real program as a person does, with key presses and mouse clicks in an X
-# server of its own: a new database, a 10 x 10 crossword after a bad size, three crossing
-# clues and a refused one, a save, the clue list, the three print-outs, Exit; then a
-# second start that opens the crossword by name, adds a clue and saves again. The file,
-# the printed pages and a screenshot after each step are checked and kept in the folder
-# given. Exit status 77 (a skip) only where no X server can start.
+# server of its own: a start-up dialog cancelled with a database selected; a new database,
+# a 10 x 10 crossword after a bad size, three crossing clues and a refused one, the window
+# shrunk, a save, the clue list, the three print-outs, Exit; then a second start that
+# takes the proposed database, opens the crossword by name, adds a clue and saves again.
+# The file, the printed pages and a screenshot after each step are checked and kept in the
+# folder given. Exit status 77 (a skip) only where no X server can start.
 #
 # Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
 set -euo pipefail
@@ -12,7 +13,7 @@ set -euo pipefail
 program="$1"
 out="$2"
 rm -rf "$out"
-mkdir -p "$out/home" "$out/runtime"
+mkdir -p "$out/home" "$out/runtime" "$out/folder"
 chmod 700 "$out/runtime"
 database="$out/crosswords.db"
 pids=()
@@ -105,19 +106,27 @@ start_x() {
         sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
+# Started in a folder of its own, where a cancelled start-up dialog puts xword.mdb. The
+# dialog's proposal is replaced by the test's database, or taken as it is, or left to
+# the caller.
 start_program() {
-    HOME="$out/home" XDG_RUNTIME_DIR="$out/runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 \
-        CUPS_SERVER="${QUILLGRID_TEST_CUPS_SERVER:-${CUPS_SERVER:-}}" \
-        "$program" >>"$out/quillgrid.log" 2>&1 &
+    (cd "$out/folder" && HOME="$out/home" XDG_RUNTIME_DIR="$out/runtime" QT_QPA_PLATFORM=xcb \
+        QT_SCALE_FACTOR=1 CUPS_SERVER="${QUILLGRID_TEST_CUPS_SERVER:-${CUPS_SERVER:-}}" \
+        exec "$program") >>"$out/quillgrid.log" 2>&1 &
     app=$!
     pids+=("$app")
     local dialog
     dialog=$(window '^Locate the Database file')
     screenshot "$1-file-dialog"
-    # The name field holds the proposed xword.mdb; a person replaces it.
-    xdotool key ctrl+a
-    type_text "$database"
-    xdotool key Return
+    case "${2:-typed}" in
+    proposed) xdotool key Return ;;
+    typed)
+        xdotool key ctrl+a
+        type_text "$database"
+        xdotool key Return
+        ;;
+    *) return ;;  # the caller acts on the dialog
+    esac
     wait_until "the file dialog to close" gone "$dialog"
     main=$(window '^Quillgrid$')
     screenshot "$1-main-window"
@@ -154,6 +163,16 @@ find_grid() {
     grid_top=${rows[0]}
     cell_width=$(((columns[10] - columns[0]) / 10))
     cell_height=$(((rows[10] - rows[0]) / 10))
+}
+
+# A double click on the main window's title bar, which the window manager takes for
+# maximize or restore.
+toggle_maximized() {
+    local title x y
+    title=$(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3)
+    x=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
+    xdotool mousemove $((x + 60)) $((y - title / 2)) click --repeat 2 --delay 80 1
 }
 
 # Clicks cell (column, row) and types the clue, the answer and the direction.
@@ -237,6 +256,27 @@ else
     printing=yes
 fi
 
+# Cancel in the start-up dialog, with a database of the folder listed under the filter for
+# any database and selected, still means xword.mdb in the current folder.
+touch "$out/folder/puzzles.mdb" "$out/folder/notes.txt"
+start_program cancelled by-hand
+dialog=$(window '^Locate the Database file')
+xdotool key Tab alt+Down Down Return shift+Tab
+type_text "puzzles.mdb"
+screenshot "database-filter"
+for attempt in 1 2; do  # the first Escape may only close the name's completion list
+    gone "$dialog" || xdotool key Escape
+    sleep 0.5
+done
+wait_until "the cancelled file dialog to close" gone "$dialog"
+main=$(window '^Quillgrid$')
+xdotool key ctrl+o
+naming=$(window '^Name of the Crossword$')
+answer_and_close "$naming" key Escape
+[ -s "$out/folder/xword.mdb" ] && [ ! -s "$out/folder/puzzles.mdb" ] ||
+    fail "the cancelled start-up dialog did not leave xword.mdb in use"
+exit_program
+
 # First start: a new file, a crossword of three clues, saved, listed and printed.
 start_program first
 xdotool key ctrl+n
@@ -264,6 +304,25 @@ conflict=$(window '^Clues are conflicting$')
 screenshot "conflicting-clue-refused"
 answer_and_close "$conflict" key Return
 screenshot "three-clues"
+
+# Shrunk, the window shows the whole grid refitted, its last cell takes a press, and
+# maximized again it fills the window as before.
+toggle_maximized
+wait_until "the window to leave its maximized size" \
+    sh -c "! xprop -id $main _NET_WM_STATE | grep -q MAXIMIZED"
+xdotool windowsize --sync "$main" 420 330
+find_grid
+screenshot "shrunk"
+xdotool mousemove --window "$main" $((grid_left + 9 * cell_width + cell_width / 2)) \
+    $((grid_top + 9 * cell_height + cell_height / 2)) click 1
+form=$(window '^Enter the Clue and Answer$')
+answer_and_close "$form" key Escape
+empty=$(window '^Clue error$')
+answer_and_close "$empty" key Return
+toggle_maximized
+wait_until "the window to be maximized again" \
+    sh -c "xprop -id $main _NET_WM_STATE | grep -q MAXIMIZED"
+screenshot "maximized-again"
 
 xdotool windowactivate --sync "$main" key F2
 naming=$(window '^Name of the Crossword$')
@@ -305,7 +364,7 @@ fi
 exit_program
 
 # Second start: the same file, the crossword opened by its name, one more clue saved.
-start_program second
+start_program second proposed
 xdotool key ctrl+o
 naming=$(window '^Name of the Crossword$')
 type_text "Birds"
