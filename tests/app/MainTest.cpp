@@ -1,5 +1,4 @@
 #include "app/Main.h"
-#include "editing/GridDrawing.h"
 #include "printing/TestCrosswords.h"
 #include "support/FullDisk.h"
 #include "support/ScriptedUi.h"
@@ -7,21 +6,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -54,35 +48,6 @@ QStringList captions(const QList<QAction*>& actions)
 }
 
 }  // namespace
-
-// Acts on the start-up file dialog, the real one, once it is on screen.
-void onFileDialog(std::function<void(QFileDialog&)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            poll->stop();
-            act(*dialog);
-        }
-    });
-    poll->start(20);
-}
-
-void typeName(QFileDialog& dialog, const QString& name)
-{
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, name);
-    // The completion list that typing opened, which would take the next click.
-    if (QWidget* completions = QApplication::activePopupWidget())
-        QTest::keyClick(completions, Qt::Key_Escape);
-}
-
-void press(QFileDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
-}
 
 class MainTest : public QObject {
     Q_OBJECT
@@ -124,49 +89,6 @@ private Q_SLOTS:
         QCOMPARE(main.windowTitle(), QStringLiteral("Quillgrid"));
         QCOMPARE(main.state().clueCount, 0);
         QCOMPARE(main.state().xGridSize, 0);
-    }
-
-    // Cancel with a file typed is the cancel that means xword.mdb here; a file chosen is
-    // proposed at the next start while it exists, under the filter that lists it.
-    void theStartUpDialogListsDatabasesAndRemembersTheLast()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QTemporaryDir folder;
-        const QString here = QDir::currentPath();
-        QDir::setCurrent(folder.path());  // where the dialog starts, and xword.mdb is
-        const auto back = qScopeGuard([&here] { QDir::setCurrent(here); });
-        const QString mine = folder.filePath("puzzles.mdb");
-        const QString standard = folder.filePath("xword.mdb");
-        QVERIFY(QFile(mine).open(QIODevice::WriteOnly));
-        QStringList filters;
-        onFileDialog([&](QFileDialog& dialog) {
-            filters = dialog.nameFilters();
-            typeName(dialog, "puzzles.mdb");
-            press(dialog, QDialogButtonBox::Cancel);
-        });
-        QCOMPARE(Main().databasePath(), standard);
-        QCOMPARE(filters,
-                 QStringList({"xword.mdb", "Database files (*.mdb *.db *.sqlite *.sqlite3)",
-                              "All files (*)"}));
-
-        onFileDialog([&](QFileDialog& dialog) {
-            typeName(dialog, "puzzles.mdb");
-            press(dialog, QDialogButtonBox::Open);
-        });
-        QCOMPARE(Main().databasePath(), mine);
-        QStringList proposed;
-        const auto proposal = [&](QFileDialog& dialog) {
-            proposed = QStringList{dialog.selectedNameFilter(),
-                                   dialog.findChild<QLineEdit*>("fileNameEdit")->text()};
-            press(dialog, QDialogButtonBox::Open);
-        };
-        onFileDialog(proposal);
-        QCOMPARE(Main().databasePath(), mine);
-        QCOMPARE(proposed, QStringList({filters[1], "puzzles.mdb"}));
-        QVERIFY(QFile::remove(mine));
-        onFileDialog(proposal);
-        QCOMPARE(Main().databasePath(), standard);
-        QCOMPARE(proposed, QStringList({filters[0], "xword.mdb"}));
     }
 
     void hasTheWholeMenuTreeInOrder()
@@ -342,40 +264,14 @@ private Q_SLOTS:
         // The write fails only when the buffer goes to the disk, and Qt commits even then.
         FullDisk disk;
         if (!disk.skipReason().isEmpty())
-            QSKIP(qPrintable("a full disk: " + disk.skipReason()));
-        const QString onFull = disk.filePath("mine.ipuz");
-        QFile earlier(onFull);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
-        earlier.close();
+            QSKIP(qPrintable(disk.skipReason()));
+        disk.put("mine.ipuz", "earlier");
         disk.fill();
-        exportTo(onFull, QStringLiteral(".ipuz crossword (*.ipuz)"));
+        exportTo(disk.filePath("mine.ipuz"), QStringLiteral(".ipuz crossword (*.ipuz)"));
         QCOMPARE(app.ui.messages().constLast(),
-                 onFull + " could not be written: No space left on device");
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), "earlier");
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList({"ballast", "mine.ipuz"}));
-    }
-
-    // Shrunk, the window refits the grid so its closing lines stay on screen; grown again,
-    // the cells grow with it. Either way the drawing is the crossword's own.
-    void refitsTheGridWhenTheWindowIsResized()
-    {
-        Scripted app;
-        app.main.state() = TestCrosswords::sample();
-        QVERIFY(GridDrawing::fitAndDrawGrid(app.main.surface(), app.main.state()));
-        const PuzzleState& state = app.main.state();
-        const QSize cells(state.cellWidth, state.cellHeight);
-        for (const QSize size : {QSize(300, 200), QSize(900, 700)}) {
-            app.main.resize(size);
-            QTRY_COMPARE(app.main.centralWidget()->size(), app.main.surface().size());
-            const QSize area = app.main.surface().size();
-            QVERIFY(QSize(state.cellWidth, state.cellHeight) != cells);
-            QVERIFY(10 + 5 * state.cellWidth < area.width());
-            QVERIFY(5 + 3 * state.cellHeight < area.height());
-            ImageSurface expected(area);
-            GridDrawing::drawGrid(expected, state);
-            QCOMPARE(app.main.surface().image().copy(QRect({}, area)), expected.image());
-        }
+                 disk.filePath("mine.ipuz") + " could not be written: No space left on device");
+        QCOMPARE(disk.read("mine.ipuz"), "earlier");
+        QCOMPARE(disk.files(), QStringList({"ballast", "mine.ipuz"}));
     }
 };
 

@@ -1,48 +1,53 @@
 #pragma once
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <unistd.h>
 
-// A filesystem of 64 KiB of its own, filled to the last byte by fill() once the files a
-// test needs are in it. It can be made only where tmpfs may be mounted (as root); where
-// not, skipReason() says why.
+// A filesystem of 64 KiB of its own, to be filled to the last byte. Only root may mount
+// one; elsewhere skipReason() says so.
 class FullDisk {
 public:
     FullDisk()
     {
-        if (geteuid() != 0) {
-            skipReason_ = QStringLiteral("mounting a small full filesystem needs root");
-            return;
-        }
-        QProcess mount;
-        mount.setProcessChannelMode(QProcess::MergedChannels);
-        mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", path()});
-        mount.waitForFinished();
-        mounted_ = mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
-        if (!mounted_)
-            skipReason_ = "mount -t tmpfs failed: " + QString::fromLocal8Bit(mount.readAll());
+        if (geteuid() == 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs",
+                                                          folder_.path()}) == 0)
+            mounted_ = true;
+        else
+            skipReason_ = QStringLiteral("a full disk: no tmpfs could be mounted (needs root)");
     }
     ~FullDisk()
     {
         if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {path()});
+            QProcess::execute(QStringLiteral("umount"), {folder_.path()});
     }
 
     QString skipReason() const { return skipReason_; }
-    QString path() const { return folder_.path(); }
     QString filePath(const QString& name) const { return folder_.filePath(name); }
-
-    // Fills what is left with one file, written unbuffered until the disk refuses more.
+    QStringList files() const
+    {
+        return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+    QByteArray read(const QString& name) const
+    {
+        QFile file(filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    // What room is left, taken by one file written unbuffered until the disk refuses more.
     void fill() const
     {
         QFile ballast(filePath(QStringLiteral("ballast")));
-        if (!ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return;
-        const QByteArray block(1024, 'x');
-        while (ballast.write(block) > 0) {
+        QVERIFY(ballast.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (ballast.write(QByteArray(1024, 'x')) > 0) {
         }
     }
 
