@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Drives the real program as a person does, with key presses and mouse clicks in an X
-# server of its own: a start-up dialog cancelled with a database selected; a new database,
-# a 10 x 10 crossword after a bad size, three crossing clues and a refused one, the window
-# shrunk, a save, the clue list, the three print-outs, Exit; then a second start that
-# takes the proposed database, opens the crossword by name, adds a clue and saves again.
-# The file, the printed pages and a screenshot after each step are checked and kept in the
-# folder given. Exit status 77 (a skip) only where no X server can start.
+# server of its own: a start-up dialog cancelled; a new database, a 10 x 10 crossword after
+# a bad size, three crossing clues and a refused one, the window shrunk, a save, the clue
+# list, the three print-outs, Exit; then a second start on the proposed database that
+# opens the crossword by name, adds a clue and saves again. The file, the printed pages
+# and a screenshot after each step are checked and kept in the folder given. Exit status
+# 77 (a skip) only where no X server can start.
 #
 # Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
 set -euo pipefail
 
-program="$1"
-out="$2"
+program=$(realpath "$1")
+out=$(realpath -m "$2")
 rm -rf "$out"
 mkdir -p "$out/home" "$out/runtime" "$out/folder"
+cd "$out/folder"  # where a cancelled start-up dialog puts xword.mdb
 chmod 700 "$out/runtime"
 database="$out/crosswords.db"
 pids=()
@@ -106,27 +107,18 @@ start_x() {
         sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
-# Started in a folder of its own, where a cancelled start-up dialog puts xword.mdb. The
-# dialog's proposal is replaced by the test's database, or taken as it is, or left to
-# the caller.
 start_program() {
-    (cd "$out/folder" && HOME="$out/home" XDG_RUNTIME_DIR="$out/runtime" QT_QPA_PLATFORM=xcb \
-        QT_SCALE_FACTOR=1 CUPS_SERVER="${QUILLGRID_TEST_CUPS_SERVER:-${CUPS_SERVER:-}}" \
-        exec "$program") >>"$out/quillgrid.log" 2>&1 &
+    HOME="$out/home" XDG_RUNTIME_DIR="$out/runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 \
+        CUPS_SERVER="${QUILLGRID_TEST_CUPS_SERVER:-${CUPS_SERVER:-}}" \
+        "$program" >>"$out/quillgrid.log" 2>&1 &
     app=$!
     pids+=("$app")
-    local dialog
     dialog=$(window '^Locate the Database file')
     screenshot "$1-file-dialog"
-    case "${2:-typed}" in
-    proposed) xdotool key Return ;;
-    typed)
-        xdotool key ctrl+a
-        type_text "$database"
-        xdotool key Return
-        ;;
-    *) return ;;  # the caller acts on the dialog
-    esac
+    [ "${2:-}" = by-hand ] && return  # the caller acts on the dialog
+    # The name field holds the proposed file; a person takes it, or replaces it.
+    [ "${2:-}" = proposed ] || { xdotool key ctrl+a && type_text "$database"; }
+    xdotool key Return
     wait_until "the file dialog to close" gone "$dialog"
     main=$(window '^Quillgrid$')
     screenshot "$1-main-window"
@@ -165,14 +157,12 @@ find_grid() {
     cell_height=$(((rows[10] - rows[0]) / 10))
 }
 
-# A double click on the main window's title bar, which the window manager takes for
-# maximize or restore.
+# A double click on the title bar, which the window manager takes for maximize or restore.
 toggle_maximized() {
-    local title x y
-    title=$(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3)
-    x=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
-    xdotool mousemove $((x + 60)) $((y - title / 2)) click --repeat 2 --delay 80 1
+    local top
+    top=$(xprop -id "$main" _NET_FRAME_EXTENTS | cut -d, -f3)
+    eval "$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left \(.\): *\(.*\)/\1=\2/p')"
+    xdotool mousemove $((X + 60)) $((Y - top / 2)) click --repeat 2 --delay 80 1
 }
 
 # Clicks cell (column, row) and types the clue, the answer and the direction.
@@ -256,25 +246,20 @@ else
     printing=yes
 fi
 
-# Cancel in the start-up dialog, with a database of the folder listed under the filter for
-# any database and selected, still means xword.mdb in the current folder.
-touch "$out/folder/puzzles.mdb" "$out/folder/notes.txt"
+# Cancel, over a database of the folder that the filter for any database lists and that
+# is selected, still means xword.mdb in the current folder.
+touch puzzles.mdb notes.txt
 start_program cancelled by-hand
-dialog=$(window '^Locate the Database file')
 xdotool key Tab alt+Down Down Return shift+Tab
 type_text "puzzles.mdb"
 screenshot "database-filter"
-for attempt in 1 2; do  # the first Escape may only close the name's completion list
-    gone "$dialog" || xdotool key Escape
-    sleep 0.5
-done
-wait_until "the cancelled file dialog to close" gone "$dialog"
+xdotool key Escape sleep 0.5  # which may only close the name's completion list
+gone "$dialog" || answer_and_close "$dialog" key Escape
 main=$(window '^Quillgrid$')
 xdotool key ctrl+o
 naming=$(window '^Name of the Crossword$')
 answer_and_close "$naming" key Escape
-[ -s "$out/folder/xword.mdb" ] && [ ! -s "$out/folder/puzzles.mdb" ] ||
-    fail "the cancelled start-up dialog did not leave xword.mdb in use"
+[ -s xword.mdb ] && [ ! -s puzzles.mdb ] || fail "Cancel did not leave xword.mdb in use"
 exit_program
 
 # First start: a new file, a crossword of three clues, saved, listed and printed.
@@ -305,24 +290,19 @@ screenshot "conflicting-clue-refused"
 answer_and_close "$conflict" key Return
 screenshot "three-clues"
 
-# Shrunk, the window shows the whole grid refitted, its last cell takes a press, and
-# maximized again it fills the window as before.
+# Shrunk, the window shows the whole grid refitted, and its last cell takes a press.
 toggle_maximized
-wait_until "the window to leave its maximized size" \
-    sh -c "! xprop -id $main _NET_WM_STATE | grep -q MAXIMIZED"
+wait_until "the window to be restored" sh -c "! xprop -id $main _NET_WM_STATE | grep -q MAX"
 xdotool windowsize --sync "$main" 420 330
 find_grid
 screenshot "shrunk"
-xdotool mousemove --window "$main" $((grid_left + 9 * cell_width + cell_width / 2)) \
-    $((grid_top + 9 * cell_height + cell_height / 2)) click 1
+xdotool mousemove --window "$main" $((grid_left + 9 * cell_width + 2)) \
+    $((grid_top + 9 * cell_height + 2)) click 1
 form=$(window '^Enter the Clue and Answer$')
 answer_and_close "$form" key Escape
 empty=$(window '^Clue error$')
 answer_and_close "$empty" key Return
 toggle_maximized
-wait_until "the window to be maximized again" \
-    sh -c "xprop -id $main _NET_WM_STATE | grep -q MAXIMIZED"
-screenshot "maximized-again"
 
 xdotool windowactivate --sync "$main" key F2
 naming=$(window '^Name of the Crossword$')
