@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Drives the real program as a person does, with key presses and mouse clicks in an X
-# server of its own: a start-up dialog cancelled; a new database, a 10 x 10 crossword after
-# a bad size, three crossing clues and a refused one, the window shrunk, a save, the clue
-# list, the three print-outs, Exit; then a second start on the proposed database that
-# opens the crossword by name, adds a clue and saves again. The file, the printed pages
-# and a screenshot after each step are checked and kept in the folder given. Exit status
-# 77 (a skip) only where no X server can start.
+# server of its own: a new database, a 10 x 10 crossword after a bad size, three crossing
+# clues and a refused one, a save, the clue list, the three print-outs, Exit; then a
+# second start that opens the crossword by name, adds a clue and saves again. The file,
+# the printed pages and a screenshot after each step are checked and kept in the folder
+# given. Exit status 77 (a skip) only where no X server can start. On the way: a start
+# cancelled, the window shrunk, and the second start taking the proposed database.
 #
 # Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
 set -euo pipefail
@@ -157,14 +157,6 @@ find_grid() {
     cell_height=$(((rows[10] - rows[0]) / 10))
 }
 
-# A double click on the title bar, which the window manager takes for maximize or restore.
-toggle_maximized() {
-    local top
-    top=$(xprop -id "$main" _NET_FRAME_EXTENTS | cut -d, -f3)
-    eval "$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left \(.\): *\(.*\)/\1=\2/p')"
-    xdotool mousemove $((X + 60)) $((Y - top / 2)) click --repeat 2 --delay 80 1
-}
-
 # Clicks cell (column, row) and types the clue, the answer and the direction.
 enter_clue() {
     local column="$1" row="$2" clue="$3" answer="$4" direction="$5"
@@ -290,8 +282,11 @@ screenshot "conflicting-clue-refused"
 answer_and_close "$conflict" key Return
 screenshot "three-clues"
 
-# Shrunk, the window shows the whole grid refitted, and its last cell takes a press.
-toggle_maximized
+# Restored (by a double click on its title bar) and shrunk, the window shows the whole grid
+# refitted, and its last cell takes a press.
+top=$(xprop -id "$main" _NET_FRAME_EXTENTS | cut -d, -f3)
+eval "$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left \(.\): *\(.*\)/\1=\2/p')"
+xdotool mousemove $((X + 60)) $((Y - top / 2)) click --repeat 2 --delay 80 1
 wait_until "the window to be restored" sh -c "! xprop -id $main _NET_WM_STATE | grep -q MAX"
 xdotool windowsize --sync "$main" 420 330
 find_grid
@@ -302,7 +297,6 @@ form=$(window '^Enter the Clue and Answer$')
 answer_and_close "$form" key Escape
 empty=$(window '^Clue error$')
 answer_and_close "$empty" key Return
-toggle_maximized
 
 xdotool windowactivate --sync "$main" key F2
 naming=$(window '^Name of the Crossword$')

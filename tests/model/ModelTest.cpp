@@ -58,11 +58,9 @@ private Q_SLOTS:
         row("neighbours of the letter ranges", "@[`{AZaz", "AZAZ");
         row("accents, composed", "caf\u00e9 na\u00efve \u00c5SE", "CAFENAIVEASE");
         row("accents, typed as separate marks", "cafe\u0301 nai\u0308ve", "CAFENAIVE");
-        row("by hand: sharp s, ligatures, slashed o", "Stra\u00dfe \u00e6on \u0152uvre s\u00f8",
-            "STRASSEAEONOEUVRESO");
-        row("by hand: thorn, eth, stroke, dotless i", "\u00fe\u00f0\u0142\u0131", "THDLI");
-        row("compatibility forms", "\ufb01n \uff21 \u02bcn", "FINAN");
-        row("emoji and symbols are dropped", "sun\U0001F31E\u20ac", "SUN");
+        row("by hand", "Stra\u00dfe \u00e6on \u0152uvre s\u00f8 \u00fe\u00f0\u0142\u0131",
+            "STRASSEAEONOEUVRESOTHDLI");
+        row("compatibility forms; emoji dropped", "\ufb01n \uff21 \u02bcn\U0001F31E", "FINAN");
         row("Greek", "caf\u00e9 \u03a9mega", "CAFEMEGA", "\u03a9");
         row("Cyrillic after a fold", "\u00e9\u0436\u0443\u043a", "E", "\u0436");
         row("CJK beyond 16 bits", "a\U00020000b", "AB", "\U00020000");

@@ -68,9 +68,8 @@ private Q_SLOTS:
         QVERIFY(dialog.tbClues()->isReadOnly());
     }
 
-    // At its own size where the screen has room for it. ctest runs this again at a scale
-    // of 2, where the offscreen screen of 800 x 600 has room for 400 x 300 only: then the
-    // whole window is on the screen, the Print button below the list.
+    // At its own size where the screen has room; run again at a scale of 2, where the
+    // offscreen screen has room for 400 x 400 only, wholly on it, Print below the list.
     void staysWithinTheScreen()
     {
         Dialog dialog(withClues({}));
