@@ -246,7 +246,9 @@ bool QtPrintDevice::started()
     // A queue removed since it was chosen would take the job and lose it without a word.
     const bool queueGone =
         pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
-    if (queueGone || !painter_->begin(&target)) {
+    // Without a file of its own the printer would fall back on the default queue.
+    const bool noPdfFile = !pdfFile_.isEmpty() && pdfPart_->partPath().isEmpty();
+    if (queueGone || noPdfFile || !painter_->begin(&target)) {
         if (!pdfFile_.isEmpty())
             failure_ = QObject::tr("The file \"%1\" could not be written: %2.")
                            .arg(pdfFile_, pdfPart_->why().isEmpty()
