@@ -46,7 +46,7 @@ Main::Main(Ui* ui, QWidget* parent)
         [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position) {
             Form_MouseDown(button, shift, position);
         },
-        this);
+        [this] { GridDrawing::refitGrid(surface_, state_); }, this);
     setCentralWidget(view_);
     // Used where no window manager maximizes the window.
     resize(1000, 750);

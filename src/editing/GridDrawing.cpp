@@ -26,6 +26,10 @@ void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row
 
 void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row)
 {
+    // The window may have shrunk under the clue dialog until no cell had a pixel; the
+    // letter is drawn when the grid is refitted.
+    if (state.cellWidth < 1 || state.cellHeight < 1)
+        return;
     const int windowPointSize = surface.fontPointSize();
     surface.fillBox({left(state, column) + 1, top(state, row) + 1},
                     {left(state, column + 1) - 1, top(state, row + 1) - 1}, letterCellFill());
@@ -65,6 +69,17 @@ bool fitAndDrawGrid(Surface& surface, PuzzleState& state)
     }
     drawGrid(surface, state);
     return true;
+}
+
+void refitGrid(Surface& surface, PuzzleState& state)
+{
+    if (!state.hasGrid())
+        return;
+    const QSize cell = GridGeometry::fitCells(surface.size(), state.xGridSize, state.yGridSize);
+    // Unchanged cells: what is drawn is still right, and a redraw would only flicker.
+    if (cell == QSize(state.cellWidth, state.cellHeight))
+        return;
+    fitAndDrawGrid(surface, state);
 }
 
 }  // namespace GridDrawing

@@ -27,5 +27,8 @@ void drawGrid(Surface& surface, const PuzzleState& state);
 // False when the surface is too small to give a cell a pixel: then the surface is left
 // clear and the cells have no size, so no click finds one.
 bool fitAndDrawGrid(Surface& surface, PuzzleState& state);
+// After the surface changed size: the grid refitted and drawn afresh where its cells
+// change, so every cell stays on the surface and can be clicked. Nothing before a grid.
+void refitGrid(Surface& surface, PuzzleState& state);
 
 }  // namespace GridDrawing

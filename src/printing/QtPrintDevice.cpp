@@ -1,5 +1,6 @@
 #include "QtPrintDevice.h"
 
+#include "PdfBesideTarget.h"
 #include "SystemPrinters.h"
 #include "model/ProgramInfo.h"
 
@@ -58,14 +59,14 @@ void QtPrintDevice::setCurrentPrinter(const QString& name)
 {
     currentPrinter_ = name;
     if (job_ == Job::None)
-        printer_.reset();
+        dropPrinter();
 }
 
 void QtPrintDevice::setPdfFile(const QString& path)
 {
     pdfFile_ = path;
     if (job_ == Job::None)
-        printer_.reset();
+        dropPrinter();
 }
 
 void QtPrintDevice::setResolution(int dotsPerInch)
@@ -200,6 +201,11 @@ bool QtPrintDevice::endDocument()
     if (sent && !painter_->end()) {
         failure_ = QObject::tr("The print-out could not be finished on \"%1\".")
                        .arg(pdfFile_.isEmpty() ? currentPrinter() : pdfFile_);
+    } else if (sent && failure_.isEmpty() && pdfPart_ && !pdfPart_->finish()) {
+        failure_ = QObject::tr(
+                       "The file \"%1\" could not be written: %2. Any earlier file of "
+                       "that name is as it was.")
+                       .arg(pdfFile_, pdfPart_->why());
     }
     sent = sent && failure_.isEmpty();
     resetJob();
@@ -214,8 +220,9 @@ QPrinter& QtPrintDevice::printer()
     if (pdfFile_.isEmpty()) {
         printer_->setPrinterName(currentPrinter());
     } else {
+        pdfPart_ = std::make_unique<PdfBesideTarget>(pdfFile_);
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfFile_);
+        printer_->setOutputFileName(pdfPart_->partPath());
     }
     printer_->setResolution(dotsPerInch_);
     printer_->setPageOrientation(QPageLayout::Portrait);
@@ -239,9 +246,14 @@ bool QtPrintDevice::started()
     // A queue removed since it was chosen would take the job and lose it without a word.
     const bool queueGone =
         pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
-    if (queueGone || !painter_->begin(&target)) {
+    // Without a file of its own the printer would fall back on the default queue.
+    const bool noPdfFile = !pdfFile_.isEmpty() && pdfPart_->partPath().isEmpty();
+    if (queueGone || noPdfFile || !painter_->begin(&target)) {
         if (!pdfFile_.isEmpty())
-            failure_ = QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);
+            failure_ = QObject::tr("The file \"%1\" could not be written: %2.")
+                           .arg(pdfFile_, pdfPart_->why().isEmpty()
+                                              ? QObject::tr("the PDF could not be started")
+                                              : pdfPart_->why());
         else if (currentPrinter().isEmpty())
             failure_ = QObject::tr("No printer is installed.");
         else
@@ -275,10 +287,16 @@ qreal QtPrintDevice::fromDots(qreal dots) const
     return dots / dotsPerMm() * unitsPerMm();
 }
 
+void QtPrintDevice::dropPrinter()
+{
+    printer_.reset();
+    pdfPart_.reset();
+}
+
 void QtPrintDevice::resetJob()
 {
     painter_.reset();
-    printer_.reset();
+    dropPrinter();
     job_ = Job::None;
     pdfFile_.clear();
     dotsPerInch_ = defaultDotsPerInch;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class PdfBesideTarget;
 class QPainter;
 class QPrinter;
 
@@ -53,6 +54,7 @@ private:
     enum class Job { None, Printing, Failed };
 
     QPrinter& printer();
+    void dropPrinter();
     // Starts the job at its first output, with the scale in force; false when it failed.
     bool started();
     qreal dotsPerMm() const;
@@ -76,5 +78,6 @@ private:
     Job job_ = Job::None;
     QString failure_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PdfBesideTarget> pdfPart_;  // with the printer, when it writes a PDF
     std::unique_ptr<QPainter> painter_;
 };

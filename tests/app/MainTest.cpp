@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "printing/TestCrosswords.h"
+#include "support/FullDisk.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -259,6 +260,18 @@ private Q_SLOTS:
         QVERIFY(app.ui.messages().constLast().startsWith(missing + " could not be written: "));
         QCOMPARE(app.main.state().clueCount, 5);
         QCOMPARE(app.main.state().crosswordTitle, QString());
+
+        // The write fails only when the buffer goes to the disk, and Qt commits even then.
+        FullDisk disk;
+        if (!disk.mounted)
+            QSKIP(FullDisk::skipReason);
+        disk.write("mine.ipuz", "earlier");
+        disk.write("ballast", QByteArray(1024, 'x'), true);
+        exportTo(disk.filePath("mine.ipuz"), QStringLiteral(".ipuz crossword (*.ipuz)"));
+        QCOMPARE(app.ui.messages().constLast(),
+                 disk.filePath("mine.ipuz") + " could not be written: No space left on device");
+        QCOMPARE(disk.read("mine.ipuz"), "earlier");
+        QCOMPARE(disk.files(), QStringList({"ballast", "mine.ipuz"}));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
+#include "support/FullDisk.h"
 #include "support/Ink.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
@@ -209,13 +210,37 @@ private Q_SLOTS:
         QCOMPARE(read, placed);
     }
 
+    // Written beside its place and renamed over it once whole: with room an earlier file
+    // is replaced, and on a full disk it stays as it was and the message says why.
+    void aPdfReplacesAnEarlierFileOnlyWhenWhole()
+    {
+        FullDisk disk;
+        if (!disk.mounted)
+            QSKIP(FullDisk::skipReason);
+        PdfRun run(QStringLiteral("Room"));
+        const QString pdf = run.ui.pdfFileReply = disk.filePath("grid.pdf");
+        disk.write("grid.pdf", "earlier");
+        printBlankGrid(TestCrosswords::sample(), run.device, run.ui);
+        QVERIFY(PdfReading::sortedWords(pdf).contains("Room"));
+        const QByteArray whole = disk.read("grid.pdf");
+        disk.write("ballast", QByteArray(1024, 'x'), true);
+        run.ui.promptReplies = {QStringLiteral("Full")};
+        printBlankGrid(TestCrosswords::sample(), run.device, run.ui);
+        QVERIFY(run.ui.messages().constLast().startsWith(
+            "The file \"" + pdf + "\" could not be written: only part of it"));
+        QCOMPARE(disk.read("grid.pdf"), whole);
+        QCOMPARE(disk.files(), QStringList({"ballast", "grid.pdf"}));
+    }
+
     // The job is given up with the reason, and the next print-out starts afresh.
     void reportsWhereAPrintoutCouldNotGo_data()
     {
         QTest::addColumn<Printers>("installed");
         QTest::addColumn<QString>("message");
         QTest::newRow("a file that cannot be written")
-            << Printers{} << "The file \"/nonexistent-folder/grid.pdf\" could not be written.";
+            << Printers{}
+            << "The file \"/nonexistent-folder/grid.pdf\" could not be written: No such file or "
+               "directory.";
         QTest::newRow("a queue that cannot start")
             << Printers{{"Wide", PageOrientation::Landscape},
                         {"No such queue", PageOrientation::Portrait}}
