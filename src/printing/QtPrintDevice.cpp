@@ -4,15 +4,23 @@
 #include "model/ProgramInfo.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal millimetresPerInch = 25.4;
+// 10 mm, in the whole points a PDF page is laid out in: no real printer prints reliably
+// closer to the edge, whatever its driver reports.
+constexpr qreal leastMarginPoints = 29;
 
 // Every line break a typed text may hold: the listing's own CR LF, and lone LF or CR.
 const QRegularExpression& lineBreak()
@@ -28,11 +36,19 @@ QtPrintDevice::QtPrintDevice(Catalogue catalogue)
 {
 }
 
+QtPrintDevice::QtPrintDevice(QPaintDevice& canvas)
+    : catalogue_([] { return QList<InstalledPrinter>(); }),
+      canvas_(&canvas),
+      dotsPerInch_(canvas.logicalDpiX())
+{
+}
+
 QtPrintDevice::~QtPrintDevice()
 {
     // A job left open by an abandoned print-out is dropped, not sent half done.
     if (painter_ && painter_->isActive()) {
-        printer_->abort();
+        if (printer_)
+            printer_->abort();
         painter_->end();
     }
 }
@@ -70,7 +86,7 @@ void QtPrintDevice::setPdfFile(const QString& path)
 
 void QtPrintDevice::setResolution(int dotsPerInch)
 {
-    if (job_ != Job::None || dotsPerInch <= 0)
+    if (job_ != Job::None || dotsPerInch <= 0 || canvas_)
         return;
     dotsPerInch_ = dotsPerInch;
     if (printer_)
@@ -106,17 +122,33 @@ void QtPrintDevice::setScale(qreal factor, QPointF anchor)
 
 QSizeF QtPrintDevice::printableSize()
 {
+    if (canvas_)
+        return paperSize();
     return printer().pageLayout().paintRect(QPageLayout::Millimeter).size() * unitsPerMm();
+}
+
+QSizeF QtPrintDevice::paperSize()
+{
+    if (canvas_)
+        return QSizeF(canvas_->width(), canvas_->height()) / dotsPerMm() * unitsPerMm();
+    return printer().pageLayout().fullRect(QPageLayout::Millimeter).size() * unitsPerMm();
+}
+
+QPointF QtPrintDevice::printableCorner()
+{
+    if (canvas_)
+        return {};
+    return printer().pageLayout().paintRect(QPageLayout::Millimeter).topLeft() * unitsPerMm();
 }
 
 qreal QtPrintDevice::textWidth(const QString& text)
 {
-    return fromDots(QFontMetricsF(font_, &printer()).horizontalAdvance(text));
+    return fromDots(QFontMetricsF(font_, &target()).horizontalAdvance(text));
 }
 
 qreal QtPrintDevice::lineHeight()
 {
-    return fromDots(QFontMetricsF(font_, &printer()).lineSpacing());
+    return fromDots(QFontMetricsF(font_, &target()).lineSpacing());
 }
 
 QPointF QtPrintDevice::currentPoint() const
@@ -135,7 +167,7 @@ void QtPrintDevice::printText(const QString& text)
         return;
     painter_->setFont(font_);
     painter_->setPen(Qt::black);
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF metrics(font_, &target());
     QPointF at = toDots(currentPoint());
     const QStringList lines = text.split(lineBreak());
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -189,7 +221,7 @@ void QtPrintDevice::newPage()
 {
     if (!started())
         return;
-    if (!printer_->newPage())
+    if (printer_ && !printer_->newPage())
         failure_ = QObject::tr("The printer could not start a new page.");
     pointMm_ = {};
 }
@@ -220,8 +252,26 @@ QPrinter& QtPrintDevice::printer()
     printer_->setResolution(dotsPerInch_);
     printer_->setPageOrientation(QPageLayout::Portrait);
     printer_->setFullPage(false);
+    if (!pdfFile_.isEmpty()) {
+        // A file has no paper of its own: it takes the paper of the place it is made in.
+        const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+        printer_->setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+    }
+    const QMarginsF driver = printer_->pageLayout().margins(QPageLayout::Point);
+    printer_->setPageMargins(QMarginsF(std::max(driver.left(), leastMarginPoints),
+                                       std::max(driver.top(), leastMarginPoints),
+                                       std::max(driver.right(), leastMarginPoints),
+                                       std::max(driver.bottom(), leastMarginPoints)),
+                             QPageLayout::Point);
     printer_->setDocName(ProgramInfo::name);
     return *printer_;
+}
+
+QPaintDevice& QtPrintDevice::target()
+{
+    if (canvas_)
+        return *canvas_;
+    return printer();
 }
 
 bool QtPrintDevice::started()
@@ -234,13 +284,15 @@ bool QtPrintDevice::started()
         return false;
 
     failure_.clear();
-    QPrinter& target = printer();
+    QPaintDevice& drawnOn = target();
     painter_ = std::make_unique<QPainter>();
     // A queue removed since it was chosen would take the job and lose it without a word.
     const bool queueGone =
-        pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
-    if (queueGone || !painter_->begin(&target)) {
-        if (!pdfFile_.isEmpty())
+        !canvas_ && pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
+    if (queueGone || !painter_->begin(&drawnOn)) {
+        if (canvas_)
+            failure_ = QObject::tr("The picture could not be drawn.");
+        else if (!pdfFile_.isEmpty())
             failure_ = QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);
         else if (currentPrinter().isEmpty())
             failure_ = QObject::tr("No printer is installed.");
@@ -251,6 +303,7 @@ bool QtPrintDevice::started()
         return false;
     }
     job_ = Job::Printing;
+    painter_->setRenderHint(QPainter::Antialiasing, canvas_ != nullptr);
     painter_->setTransform(scaling_);
     return true;
 }
@@ -281,7 +334,7 @@ void QtPrintDevice::resetJob()
     printer_.reset();
     job_ = Job::None;
     pdfFile_.clear();
-    dotsPerInch_ = defaultDotsPerInch;
+    dotsPerInch_ = canvas_ ? canvas_->logicalDpiX() : defaultDotsPerInch;
     // Each print-out sets up what it draws with; nothing carries over from the last.
     font_ = QFont();
     unit_ = PrintUnit::Dots;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -20,6 +21,9 @@ public:
 
     using Catalogue = std::function<QList<InstalledPrinter>()>;
     explicit QtPrintDevice(Catalogue catalogue = nullptr);
+    // Draws on `canvas` (a picture: an image or an SVG generator) instead, all of it
+    // printable, at its own resolution. The canvas outlives the device.
+    explicit QtPrintDevice(QPaintDevice& canvas);
     ~QtPrintDevice() override;
 
     // The printer jobs go to until one is chosen: the system's default.
@@ -35,6 +39,8 @@ public:
     void setUnit(PrintUnit unit) override;
     void setScale(qreal factor, QPointF anchor) override;
     QSizeF printableSize() override;
+    QSizeF paperSize() override;
+    QPointF printableCorner() override;
     qreal textWidth(const QString& text) override;
     qreal lineHeight() override;
     QPointF currentPoint() const override;
@@ -53,6 +59,8 @@ private:
     enum class Job { None, Printing, Failed };
 
     QPrinter& printer();
+    // What is drawn on and measured against: the canvas, or else the printer.
+    QPaintDevice& target();
     // Starts the job at its first output, with the scale in force; false when it failed.
     bool started();
     qreal dotsPerMm() const;
@@ -62,6 +70,7 @@ private:
     void resetJob();
 
     Catalogue catalogue_;
+    QPaintDevice* canvas_ = nullptr;
     std::optional<QString> currentPrinter_;
     QString pdfFile_;
     int dotsPerInch_ = defaultDotsPerInch;
