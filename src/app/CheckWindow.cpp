@@ -24,12 +24,13 @@ CheckWindow::CheckWindow(const CrosswordCheckReport& report, ShowCells showCells
     setWindowTitle(caption);
     setFont(layoutFont(font()));
 
-    auto* heading = new QLabel(report.findings.isEmpty()
-                                   ? tr("Nothing to look at: the crossword is ready to send.")
-                                   : tr("%n thing(s) to look at before sending. Choose a line "
-                                        "to see its cells in the grid.",
-                                        nullptr, int(report.findings.size())),
-                               this);
+    const qsizetype count = report.findings.size();
+    const QString found = count == 0   ? tr("Nothing to look at: the crossword is ready to send.")
+                          : count == 1 ? tr("One thing to look at before sending.")
+                                       : tr("%1 things to look at before sending.").arg(count);
+    auto* heading = new QLabel(
+        count == 0 ? found : found + QLatin1Char(' ') + tr("Choose a line to see its cells."),
+        this);
     heading->setWordWrap(true);
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("lines"));

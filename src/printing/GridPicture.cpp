@@ -30,14 +30,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("GridPicture", text);
 }
 
-const QStringList& pictureFilters()
-{
-    static const QStringList filters = {
-        tr("Blank grid as SVG (*.svg)"), tr("Solution as SVG (*.svg)"),
-        tr("Blank grid as PNG (*.png)"), tr("Solution as PNG (*.png)")};
-    return filters;
-}
-
 // Draws the grid onto `canvas`, `cellPixels` to a cell, `borderPixels` in from its corner.
 bool drawOn(QPaintDevice& canvas, const PuzzleState& state, qreal cellPixels, qreal borderPixels,
             bool solution)
@@ -94,16 +86,24 @@ QString writeWhole(const QString& path, const QByteArray& bytes)
 
 }  // namespace
 
+const QStringList& gridPictureFilters()
+{
+    static const QStringList filters = {
+        tr("Blank grid as SVG (*.svg)"), tr("Solution as SVG (*.svg)"),
+        tr("Blank grid as PNG (*.png)"), tr("Solution as PNG (*.png)")};
+    return filters;
+}
+
 void exportGridPicture(const PuzzleState& state, Ui& ui)
 {
     const QString caption = tr("Export Grid Picture");
     const QString name =
         state.crosswordTitle.isEmpty() ? QStringLiteral("Crossword") : state.crosswordTitle;
     const SaveFileChoice choice =
-        ui.chooseSaveFile(caption, name + QStringLiteral(".svg"), pictureFilters());
+        ui.chooseSaveFile(caption, name + QStringLiteral(".svg"), gridPictureFilters());
     if (choice.path.isEmpty())
         return;
-    const int chosen = std::max(0, int(pictureFilters().indexOf(choice.filter)));
+    const int chosen = std::max(0, int(gridPictureFilters().indexOf(choice.filter)));
     QString path = choice.path;
     QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {

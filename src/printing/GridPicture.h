@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class Ui;
 struct PuzzleState;
 
@@ -8,3 +10,7 @@ struct PuzzleState;
 // as the puzzle and solution pages draw it. The file is written whole or not at all;
 // nothing in the crossword changes.
 void exportGridPicture(const PuzzleState& state, Ui& ui);
+
+// What the save dialog offers, in order: the blank grid as SVG, the solution as SVG, the
+// blank grid as PNG, the solution as PNG.
+const QStringList& gridPictureFilters();
