@@ -7,11 +7,14 @@
 #include "seams/PrintDevice.h"
 #include "seams/Ui.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
 
 #include <algorithm>
 
 namespace {
+
+// Off unless asked for: QT_LOGGING_RULES="quillgrid.printing.debug=true".
+Q_LOGGING_CATEGORY(layoutLog, "quillgrid.printing", QtInfoMsg)
 
 constexpr QPointF titleTopMm(0, 10);
 constexpr QPointF referencePointMm(10, 30);
@@ -129,7 +132,7 @@ QPoint BeginGridLayout(PrintDevice& device, QSize cells)
     const QPoint origin(int(qint16(roundHalfEven(reference.x()))),
                         int(qint16(roundHalfEven(reference.y()))));
     // Kept for whoever debugs a layout; a setter has no use for printer dots.
-    qDebug().noquote() << "grid origin in printer dots:" << origin.x() << origin.y();
+    qCDebug(layoutLog).noquote() << "grid origin in printer dots:" << origin.x() << origin.y();
     device.setFillColour(QColor(0, 0, 0));
     device.setFillStyle(FillStyle::Solid);
     // Raising the resolution instead would shrink the cells under fonts of the same size,

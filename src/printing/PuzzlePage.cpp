@@ -13,6 +13,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -78,6 +79,33 @@ qreal textIndent(PrintDevice& device)
     return device.textWidth(QStringLiteral("999")) + numberGapMm;
 }
 
+// The text in lines no wider than `width`, broken at blanks; a word wider than the whole
+// width is broken inside by wrapLine. Each word is measured once and a line's width is the
+// sum of its words and blanks, which keeps a page of a thousand clues quick.
+QStringList wrapAtBlanks(const QString& text, qreal width,
+                         const std::function<qreal(const QString&)>& measure)
+{
+    const qreal blank = measure(QStringLiteral(" "));
+    QStringList lines;
+    QString line;
+    qreal lineWidth = 0;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const qreal wordWidth = measure(word);
+        if (!line.isEmpty() && lineWidth + blank + wordWidth <= width) {
+            line += u' ' + word;
+            lineWidth += blank + wordWidth;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << wrapLine(line, width, measure);
+        line = word;
+        lineWidth = wordWidth;
+    }
+    if (!line.isEmpty())
+        lines << wrapLine(line, width, measure);
+    return lines;
+}
+
 // "Across", its clues, "Down", its clues, each clue as its text and enumeration wrapped
 // to the column.
 QList<ClueBlock> clueBlocks(const PuzzleState& state, PrintDevice& device, qreal columnWidth)
@@ -103,7 +131,7 @@ QList<ClueBlock> clueBlocks(const PuzzleState& state, PrintDevice& device, qreal
                 continue;
             const QString text =
                 QStringLiteral("%1 (%2)").arg(clue.clue.simplified()).arg(clue.answer.size());
-            const QStringList lines = wrapLine(text, columnWidth - indent, measure);
+            const QStringList lines = wrapAtBlanks(text, columnWidth - indent, measure);
             blocks.append({QString::number(clue.number), lines,
                            lines.size() * device.lineHeight() + clueGapMm, false});
         }

@@ -73,15 +73,19 @@ QList<InstalledPrinter> QtPrintDevice::printers()
 void QtPrintDevice::setCurrentPrinter(const QString& name)
 {
     currentPrinter_ = name;
-    if (job_ == Job::None)
+    if (job_ == Job::None) {
         printer_.reset();
+        metrics_.reset();
+    }
 }
 
 void QtPrintDevice::setPdfFile(const QString& path)
 {
     pdfFile_ = path;
-    if (job_ == Job::None)
+    if (job_ == Job::None) {
         printer_.reset();
+        metrics_.reset();
+    }
 }
 
 void QtPrintDevice::setResolution(int dotsPerInch)
@@ -89,6 +93,7 @@ void QtPrintDevice::setResolution(int dotsPerInch)
     if (job_ != Job::None || dotsPerInch <= 0 || canvas_)
         return;
     dotsPerInch_ = dotsPerInch;
+    metrics_.reset();
     if (printer_)
         printer_->setResolution(dotsPerInch);
 }
@@ -96,16 +101,19 @@ void QtPrintDevice::setResolution(int dotsPerInch)
 void QtPrintDevice::setFontName(const QString& name)
 {
     font_.setFamily(name);
+    metrics_.reset();
 }
 
 void QtPrintDevice::setFontSize(qreal points)
 {
     font_.setPointSizeF(points);
+    metrics_.reset();
 }
 
 void QtPrintDevice::setFontBold(bool bold)
 {
     font_.setBold(bold);
+    metrics_.reset();
 }
 
 void QtPrintDevice::setUnit(PrintUnit unit)
@@ -143,12 +151,12 @@ QPointF QtPrintDevice::printableCorner()
 
 qreal QtPrintDevice::textWidth(const QString& text)
 {
-    return fromDots(QFontMetricsF(font_, &target()).horizontalAdvance(text));
+    return fromDots(metrics().horizontalAdvance(text));
 }
 
 qreal QtPrintDevice::lineHeight()
 {
-    return fromDots(QFontMetricsF(font_, &target()).lineSpacing());
+    return fromDots(metrics().lineSpacing());
 }
 
 QPointF QtPrintDevice::currentPoint() const
@@ -167,7 +175,7 @@ void QtPrintDevice::printText(const QString& text)
         return;
     painter_->setFont(font_);
     painter_->setPen(Qt::black);
-    const QFontMetricsF metrics(font_, &target());
+    const QFontMetricsF& metrics = this->metrics();
     QPointF at = toDots(currentPoint());
     const QStringList lines = text.split(lineBreak());
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -243,6 +251,7 @@ QPrinter& QtPrintDevice::printer()
     if (printer_)
         return *printer_;
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    metrics_.reset();
     if (pdfFile_.isEmpty()) {
         printer_->setPrinterName(currentPrinter());
     } else {
@@ -265,6 +274,13 @@ QPrinter& QtPrintDevice::printer()
                              QPageLayout::Point);
     printer_->setDocName(ProgramInfo::name);
     return *printer_;
+}
+
+const QFontMetricsF& QtPrintDevice::metrics()
+{
+    if (!metrics_)
+        metrics_.emplace(font_, &target());
+    return *metrics_;
 }
 
 QPaintDevice& QtPrintDevice::target()
@@ -337,6 +353,7 @@ void QtPrintDevice::resetJob()
     dotsPerInch_ = canvas_ ? canvas_->logicalDpiX() : defaultDotsPerInch;
     // Each print-out sets up what it draws with; nothing carries over from the last.
     font_ = QFont();
+    metrics_.reset();
     unit_ = PrintUnit::Dots;
     pointMm_ = {};
     fillStyle_ = FillStyle::Transparent;

@@ -3,6 +3,7 @@
 #include "seams/PrintDevice.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QTransform>
 
 #include <functional>
@@ -61,6 +62,8 @@ private:
     QPrinter& printer();
     // What is drawn on and measured against: the canvas, or else the printer.
     QPaintDevice& target();
+    // The current font's, measured once: a page of clues measures thousands of texts.
+    const QFontMetricsF& metrics();
     // Starts the job at its first output, with the scale in force; false when it failed.
     bool started();
     qreal dotsPerMm() const;
@@ -75,6 +78,7 @@ private:
     QString pdfFile_;
     int dotsPerInch_ = defaultDotsPerInch;
     QFont font_;
+    std::optional<QFontMetricsF> metrics_;
     PrintUnit unit_ = PrintUnit::Dots;
     QPointF pointMm_;  // kept in millimetres so the resolution may still change
     FillStyle fillStyle_ = FillStyle::Transparent;
