@@ -143,6 +143,12 @@ private Q_SLOTS:
         const QString clues = print(&Main::mnuPrintClues_Click, "Clue Title");
         QVERIFY2(!grid.isEmpty() && !solution.isEmpty() && !clues.isEmpty(),
                  "a print-out never reached the queue");
+        // The pages a setter sends go the same way.
+        const QString puzzlePage = print(&Main::mnuPrintPuzzlePage_Click, "Puzzle Title");
+        const QString solutionPage = print(&Main::mnuPrintSolutionPage_Click, "Answers");
+        for (const char* printed : {"Puzzle Title", "1 Pet (3)", "2 Summit (3)"})
+            QVERIFY(PdfReading::text(puzzlePage).simplified().contains(printed));
+        QVERIFY(PdfReading::text(solutionPage).contains("Solution: Answers"));
 
         // Nothing to report, and nothing to answer on the way.
         QCOMPARE(run.ui.messages(), QStringList());
