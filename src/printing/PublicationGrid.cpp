@@ -28,11 +28,6 @@ qreal lineWidth(qreal cellMm)
 
 namespace PublicationGrid {
 
-qreal frameOverhang(qreal cellMm)
-{
-    return lineWidth(cellMm) / 2;
-}
-
 void draw(PrintDevice& device, const PuzzleState& state, QPointF topLeft, qreal cellMm,
           bool solution)
 {
@@ -44,7 +39,7 @@ void draw(PrintDevice& device, const PuzzleState& state, QPointF topLeft, qreal 
     device.setFontBold(false);
 
     // One black sheet, then the white cells laid on it leave the lines and the blocks.
-    const qreal half = frameOverhang(cellMm);
+    const qreal half = lineWidth(cellMm) / 2;
     const QPointF overhang(half, half);
     device.fillBox(topLeft - overhang,
                    topLeft + QPointF(columns * cellMm, rows * cellMm) + overhang, Qt::black);

@@ -11,11 +11,8 @@ struct PuzzleState;
 // and for the solution the letters centred in their cells. Drawn in millimetres.
 namespace PublicationGrid {
 
-// How far the frame reaches beyond the cells on each side, for cells of `cellMm`.
-qreal frameOverhang(qreal cellMm);
-
-// Draws the grid with its first cell's top left corner at `topLeft`; the unit is
-// millimetres afterwards.
+// Draws the grid with its first cell's top left corner at `topLeft`, its outer line half a
+// line's width outside the cells; the unit is millimetres afterwards.
 void draw(PrintDevice& device, const PuzzleState& state, QPointF topLeft, qreal cellMm,
           bool solution);
 

@@ -42,10 +42,6 @@ private Q_SLOTS:
                               lines->visualItemRect(lines->item(0)).center());
             chosen = colourOf(6, 0);
             other = colourOf(0, 0);
-            if (qEnvironmentVariableIsSet("QUILLGRID_SHOTS")) {
-                window.grab().save(qEnvironmentVariable("QUILLGRID_SHOTS") + "/check-window.png");
-                main.grab().save(qEnvironmentVariable("QUILLGRID_SHOTS") + "/check-grid.png");
-            }
         };
         main.mnuCheckCrossword_Click();
         QCOMPARE(ui.modalDialogs, QStringList{QStringLiteral("CheckWindow")});
