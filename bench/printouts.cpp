@@ -1,7 +1,7 @@
 // Times the three print-outs of the largest crossword, and the puzzle page of a 30 x 30
 // crossword holding the most clues there may be, rendered into PDF files through the real
 // printer device, with their size and memory, and keeps the last PDF of each for a look,
-// with the puzzle and solution pages of the README's sample: bench_printouts [folder] [runs]
+// with the print-outs and pages of the README's sample: bench_printouts [folder] [runs]
 #include "BenchTable.h"
 #include "Letters.h"
 #include "QuietUi.h"
@@ -152,12 +152,24 @@ int main(int argc, char* argv[])
             [&](PrintDevice& device, Ui& ui) { printPuzzlePage(full, device, ui); });
 
     // The pages the README shows, untimed.
-    for (const bool solution : {false, true}) {
+    const PuzzleState readme = sample();
+    const std::pair<const char*, std::function<void(PrintDevice&, Ui&)>> shown[] = {
+        {"sample-grid.pdf", [&](PrintDevice& d, Ui& u) { printBlankGrid(readme, d, u); }},
+        {"sample-solution.pdf", [&](PrintDevice& d, Ui& u) { printSolutionGrid(readme, d, u); }},
+        {"sample-clues.pdf",
+         [&](PrintDevice& d, Ui& u) {
+             ClueTable sorted{};
+             printClueList(ClueListText::clueListText(sorted, sortClues(readme, sorted)), d, u);
+         }},
+        {"sample-puzzle-page.pdf", [&](PrintDevice& d, Ui& u) { printPuzzlePage(readme, d, u); }},
+        {"sample-solution-page.pdf",
+         [&](PrintDevice& d, Ui& u) { printSolutionPage(readme, d, u); }},
+    };
+    for (const auto& [name, printout] : shown) {
         BenchUi ui;
-        ui.pdfFile = folder.filePath(solution ? QStringLiteral("sample-solution-page.pdf")
-                                              : QStringLiteral("sample-puzzle-page.pdf"));
+        ui.pdfFile = folder.filePath(QString::fromLatin1(name));
         QtPrintDevice device([] { return QList<InstalledPrinter>(); });
-        (solution ? printSolutionPage : printPuzzlePage)(sample(), device, ui);
+        printout(device, ui);
     }
     return 0;
 }
