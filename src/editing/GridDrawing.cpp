@@ -24,7 +24,8 @@ void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row
                     {left(state, column + 1), top(state, row + 1)});
 }
 
-void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row)
+void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row,
+                     const QColor& fill)
 {
     // The window may have shrunk under the clue dialog until no cell had a pixel; the
     // letter is drawn when the grid is refitted.
@@ -32,7 +33,7 @@ void drawCellContent(Surface& surface, const PuzzleState& state, int column, int
         return;
     const int windowPointSize = surface.fontPointSize();
     surface.fillBox({left(state, column) + 1, top(state, row) + 1},
-                    {left(state, column + 1) - 1, top(state, row + 1) - 1}, letterCellFill());
+                    {left(state, column + 1) - 1, top(state, row + 1) - 1}, fill);
     if (const auto number = firstClueNumberAt(state, column, row)) {
         surface.setFont(numberPointSize, false);
         surface.drawText({left(state, column), top(state, row)}, numberText(*number));
@@ -54,6 +55,18 @@ void drawGrid(Surface& surface, const PuzzleState& state)
             if (!state.gridLetters[c][r].isEmpty())
                 drawCellContent(surface, state, c, r);
         }
+    }
+}
+
+void highlightCells(Surface& surface, const PuzzleState& state, const QList<QPoint>& cells)
+{
+    static const QColor highlight(255, 214, 102);
+    drawGrid(surface, state);
+    for (const QPoint cell : cells) {
+        if (cell.x() >= 0 && cell.y() >= 0 && cell.x() < state.xGridSize &&
+            cell.y() < state.yGridSize && cell.x() < Capacity::maxGridSize &&
+            cell.y() < Capacity::maxGridSize)
+            drawCellContent(surface, state, cell.x(), cell.y(), highlight);
     }
 }
 

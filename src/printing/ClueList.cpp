@@ -76,7 +76,7 @@ void ClueList::Form_Activate()
 
 void ClueList::Print_Click()
 {
-    printClueList(listing_, device_, ui_);
+    printClueList(listing_, device_, ui_, state_.crosswordTitle);
 }
 
 // Rebuilt each time the window is shown rather than each time it regains the focus: the

@@ -24,9 +24,9 @@ QStringList listingLines(const QString& listing)
 
 }  // namespace
 
-void printClueList(const QString& listing, PrintDevice& device, Ui& ui)
+void printClueList(const QString& listing, PrintDevice& device, Ui& ui, const QString& ownTitle)
 {
-    if (!PrintPageHeading(device, ui))
+    if (!PrintPageHeading(device, ui, ownTitle))
         return;
     device.setFontSize(listingPointSize);
     device.setFontBold(false);

@@ -96,8 +96,9 @@ private Q_SLOTS:
         Scripted app;
         QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
-                 "&Export Crossword...;-;E&xit;&Print;&View Clues;-;Print &Grid;"
-                 "Print Sol&ution;-;Print &Clues;&About");
+                 "&Export Crossword...;Export Grid &Picture...;Chec&k Crossword;-;E&xit;"
+                 "&Print;&View Clues;-;Print &Grid;Print Sol&ution;-;Print &Clues;-;"
+                 "Print Puzzle &Page;Print S&olution Page;&About");
     }
 
     // Alt + the title's letter opens its menu and the command's letter runs it, as does its
@@ -123,6 +124,8 @@ private Q_SLOTS:
         row("mnuPrintGrid", Qt::CTRL | Qt::Key_G, Qt::Key_P, Qt::Key_G, true);
         row("mnuPrintSolution", Qt::CTRL | Qt::Key_U, Qt::Key_P, Qt::Key_U, true);
         row("mnuPrintClues", Qt::CTRL | Qt::Key_C, Qt::Key_P, Qt::Key_C, true);
+        row("mnuPrintPuzzlePage", Qt::CTRL | Qt::SHIFT | Qt::Key_P, Qt::Key_P, Qt::Key_P, true);
+        row("mnuPrintSolutionPage", Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::Key_P, Qt::Key_O, true);
     }
     void keysReachEveryCommand()
     {

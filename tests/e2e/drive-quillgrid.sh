@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Drives the real program as a person does, with key presses and mouse clicks in an X
 # server of its own: a new database, a 10 x 10 crossword after a bad size, three crossing
-# clues and a refused one, a save, the clue list, the three print-outs, Exit; then a
-# second start that opens the crossword by name, adds a clue and saves again. The file,
-# the printed pages and a screenshot after each step are checked and kept in the folder
-# given. Exit status 77 (a skip) only where no X server can start. On the way: a start
-# cancelled, the window shrunk, and the second start taking the proposed database.
+# clues and a refused one, a save, the clue list, the three print-outs and the puzzle
+# page, Exit; then a second start that opens the crossword by name, adds a clue and saves
+# again. The file, the printed pages and a screenshot after each step are checked and kept
+# in the folder given. Exit status 77 (a skip) only where no X server can start. On the
+# way: a start cancelled, the window shrunk, and the second start taking the proposed
+# database.
 #
 # Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
 set -euo pipefail
@@ -193,11 +194,10 @@ next_pdf() {
     pdftotext "$out/$name.pdf" "$out/$name.txt"
 }
 
-# A print-out started by `keys`: the title prompt, and for a grid the message of its
-# reference point.
+# A print-out started by `keys`: the title prompt, and nothing else to answer.
 print_out() {
-    local name="$1" title="$2" origin_message="$3"
-    shift 3
+    local name="$1" title="$2"
+    shift 2
     local before
     before=$(ls "$QUILLGRID_CUPS_PORTRAIT_DIR")
     xdotool "$@"
@@ -207,12 +207,6 @@ print_out() {
     type_text "$title"
     screenshot "$name-title"
     answer_and_close "$prompt" key Return
-    if [ "$origin_message" = yes ]; then
-        local message
-        message=$(window '^Quillgrid$')
-        screenshot "$name-reference-point"
-        answer_and_close "$message" key Return
-    fi
     next_pdf "$name" "$before"
 }
 
@@ -327,12 +321,13 @@ screenshot "clue-list"
 answer_and_close "$list" key Escape
 
 if [ "$printing" = yes ]; then
-    print_out grid "Grid Page" yes windowactivate --sync "$main" key ctrl+g
-    print_out solution "Solution Page" yes windowactivate --sync "$main" key ctrl+u
+    print_out grid "Grid Page" windowactivate --sync "$main" key ctrl+g
+    print_out solution "Solution Page" windowactivate --sync "$main" key ctrl+u
+    print_out puzzle "Puzzle Page" windowactivate --sync "$main" key ctrl+shift+p
     xdotool windowactivate --sync "$main" key ctrl+c
     list=$(window '^List Of All Clues$')
     # The list has the focus; the Print button is next in the tab order.
-    print_out clues "Clue Page" no key Tab space
+    print_out clues "Clue Page" key Tab space
     answer_and_close "$list" windowactivate --sync "$list" key Escape
 fi
 exit_program
@@ -369,5 +364,7 @@ if [ "$printing" = yes ]; then
         "1 2 A I K L N O O Page Solution W"
     expect_equal "the clue print-out" "$(tr -s ' \n\f' ' ' <"$out/clues.txt")" \
         "Clue Page Across: 1. Night bird Down: 1. Tree 2. Big cat "
+    expect_equal "words of the puzzle page" "$(words "$out/puzzle.txt")" \
+        "(3) (3) (4) 1 1 1 2 2 Across Big Down Night Page Puzzle Tree bird cat"
 fi
 echo "The program was driven through both starts; screenshots and files are in $out."
