@@ -25,6 +25,24 @@ void QtUi::message(const QString& text, const QString& caption)
     box.exec();
 }
 
+SaveChoice QtUi::askToSave(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    dialogParent(window_));
+    box.setObjectName(QStringLiteral("SaveChanges"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
+}
+
 QString QtUi::prompt(const QString& text, const QString& caption, const QString& proposed)
 {
     QInputDialog dialog(dialogParent(window_));

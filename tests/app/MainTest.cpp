@@ -85,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(!windowVisible);
         QVERIFY(!saveEnabled);  // the menus are switched off before the dialog
         QCOMPARE(main.databasePath(), path);
-        QCOMPARE(main.windowTitle(), QStringLiteral("Quillgrid"));
+        QCOMPARE(main.windowTitle(), QStringLiteral("Quillgrid[*]"));
         QCOMPARE(main.state().clueCount, 0);
         QCOMPARE(main.state().xGridSize, 0);
     }
@@ -93,10 +93,12 @@ private Q_SLOTS:
     void hasTheWholeMenuTreeInOrder()
     {
         Scripted app;
-        QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
-                 "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
-                 "&Export Crossword...;-;E&xit;&Print;&View Clues;-;Print &Grid;"
-                 "Print Sol&ution;-;Print &Clues;&About");
+        QCOMPARE(
+            captions(app.main.menuBar()->actions()).join(u';'),
+            "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
+            "&Export Crossword...;-;E&xit;&Edit;&Undo;&Redo;-;&Edit Clue...;Re&move Clue...;-;"
+            "&Number in Reading Order;&Keep Reading Order;&Print;&View Clues;-;Print &Grid;"
+            "Print Sol&ution;-;Print &Clues;&About");
     }
 
     // Alt + the title's letter opens its menu and the command's letter runs it, as does its
