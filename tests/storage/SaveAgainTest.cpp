@@ -15,8 +15,9 @@ const ClueEntry ape{"Mimic", "APE", 0, 2, 3, true};
 
 enum Meanwhile { Nothing, OtherWindowSaves, OlderCopyReplacesFile, Renamed, NameTakenAgain };
 
-const QString changedText = "Ours was changed by another program since it was opened; nothing "
-                            "was saved. Open it again to see its clues.";
+const QString changedText =
+    "Ours was changed by another program since it was opened; nothing "
+    "was saved. Open it again to see its clues.";
 
 }  // namespace
 
