@@ -9,6 +9,7 @@
 #include "editing/GridDrawing.h"
 #include "editing/NewCrossword.h"
 #include "exchange/ExportCrossword.h"
+#include "model/ProgramInfo.h"
 #include "printing/ClueList.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
@@ -203,7 +204,8 @@ bool Main::maySetAside(const QString& doing)
         return true;
     const QString name =
         state_.crosswordTitle.isEmpty() ? tr("the new crossword") : state_.crosswordTitle;
-    switch (ui_.askToSave(tr("Save changes to %1 before %2?").arg(name, doing), caption)) {
+    switch (ui_.askToSave(tr("Save changes to %1 before %2?").arg(name, doing),
+                          ProgramInfo::name)) {
         case SaveChoice::Save:
             return save();
         case SaveChoice::Discard:

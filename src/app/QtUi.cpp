@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -31,6 +32,9 @@ SaveChoice QtUi::askToSave(const QString& text, const QString& caption)
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     dialogParent(window_));
     box.setObjectName(QStringLiteral("SaveChanges"));
+    // Letters to press, for the keyboard and for screen readers.
+    box.button(QMessageBox::Save)->setText(QObject::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(QObject::tr("&Discard"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
