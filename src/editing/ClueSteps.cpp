@@ -3,7 +3,6 @@
 #include "ClueEditor.h"
 #include "CluePlacement.h"
 #include "CrosswordStep.h"
-#include "GridDrawing.h"
 #include "model/ClueNumbering.h"
 #include "model/PuzzleState.h"
 #include "seams/Ui.h"
@@ -34,10 +33,10 @@ void finish(EditingDesk& desk, const CrosswordContent& before, bool drawn,
     CrosswordContent after = CrosswordContent::of(desk.state);
     if (after == before)
         return;
+    auto* step = new CrosswordStep(desk.state, desk.surface, before, std::move(after), text());
     if (!drawn)
-        GridDrawing::drawGrid(desk.surface, desk.state);
-    desk.history.push(
-        new CrosswordStep(desk.state, desk.surface, before, std::move(after), text()));
+        step->drawChanges();
+    desk.history.push(step);
 }
 
 bool haveClues(EditingDesk& desk, const QString& caption)

@@ -1,6 +1,31 @@
 #include "CrosswordStep.h"
 
 #include "GridDrawing.h"
+#include "seams/Surface.h"
+
+#include <limits>
+
+namespace {
+
+using NumberTable =
+    std::array<std::array<int, Capacity::letterTableSize>, Capacity::letterTableSize>;
+
+// The number each cell shows: that of the first clue in the table starting there.
+NumberTable shownNumbers(const QList<ClueEntry>& clues)
+{
+    constexpr int none = std::numeric_limits<int>::min();
+    NumberTable numbers;
+    for (auto& column : numbers)
+        column.fill(none);
+    for (const ClueEntry& clue : clues) {
+        int& shown = numbers[size_t(clue.x)][size_t(clue.y)];
+        if (shown == none)
+            shown = clue.number;
+    }
+    return numbers;
+}
+
+}  // namespace
 
 CrosswordContent CrosswordContent::of(const PuzzleState& state)
 {
@@ -28,6 +53,15 @@ CrosswordStep::CrosswordStep(PuzzleState& state, Surface& surface, CrosswordCont
       before_(std::move(before)),
       after_(std::move(after))
 {
+    const NumberTable numbersBefore = shownNumbers(before_.clues);
+    const NumberTable numbersAfter = shownNumbers(after_.clues);
+    for (int c = 0; c < state.xGridSize; ++c) {
+        for (int r = 0; r < state.yGridSize; ++r) {
+            if (before_.letters[c][r] != after_.letters[c][r] ||
+                numbersBefore[c][r] != numbersAfter[c][r])
+                changed_ << QPoint(c, r);
+        }
+    }
 }
 
 void CrosswordStep::undo()
@@ -47,5 +81,16 @@ void CrosswordStep::redo()
 void CrosswordStep::show(const CrosswordContent& content)
 {
     content.restore(state_);
-    GridDrawing::drawGrid(surface_, state_);
+    drawChanges();
+}
+
+void CrosswordStep::drawChanges()
+{
+    // The letters' font, as a fresh drawing of the grid leaves it.
+    surface_.setFont(GridDrawing::letterPointSize, true);
+    for (const QPoint cell : changed_) {
+        GridDrawing::drawCellBox(surface_, state_, cell.x(), cell.y());
+        if (!state_.gridLetters[cell.x()][cell.y()].isEmpty())
+            GridDrawing::drawCellContent(surface_, state_, cell.x(), cell.y());
+    }
 }

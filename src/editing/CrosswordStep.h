@@ -3,6 +3,7 @@
 #include "model/PuzzleState.h"
 
 #include <QList>
+#include <QPoint>
 #include <QUndoCommand>
 
 class Surface;
@@ -20,10 +21,11 @@ struct CrosswordContent {
     friend bool operator==(const CrosswordContent&, const CrosswordContent&) = default;
 };
 
-// One undoable change to the crossword: its content before and after, and the grid
-// redrawn whole from the model each way, so the screen is always what a fresh drawing of
-// the crossword shows. The change itself is made (and drawn) before the step is pushed;
-// the first redo, which QUndoStack::push calls, finds it done.
+// One undoable change to the crossword: its content before and after. Each way, the
+// cells whose letter or number differs are drawn afresh from the model: the rest of the
+// grid already shows what a fresh drawing shows, and redrawing all of a large grid would
+// take many times as long. The change itself is made before the step is pushed; the
+// first redo, which QUndoStack::push calls, finds it done.
 class CrosswordStep final : public QUndoCommand {
 public:
     CrosswordStep(PuzzleState& state, Surface& surface, CrosswordContent before,
@@ -31,6 +33,8 @@ public:
 
     void undo() override;
     void redo() override;
+    // Draws the cells the step changes, as the crossword in memory now holds them.
+    void drawChanges();
 
 private:
     void show(const CrosswordContent& content);
@@ -39,5 +43,6 @@ private:
     Surface& surface_;
     CrosswordContent before_;
     CrosswordContent after_;
+    QList<QPoint> changed_;  // cells whose letter or number differs
     bool done_ = true;
 };
