@@ -504,19 +504,22 @@ Result<qint64> CrosswordDatabase::storeAgainInTransaction(const QString& name, S
             notStored(QStringLiteral("the stored crossword \"%1\" cannot take clues: its %2")
                           .arg(name, *fault)));
     }
-    {
-        // The row it was opened or first saved as, never another of the same name.
-        QSqlQuery row(db_);
-        row.setForwardOnly(true);
-        if (!row.prepare(QStringLiteral("SELECT Name FROM CrosswordID WHERE CrossID IN (?, ?)")))
-            return Result<qint64>::failure(notStored(row.lastError()));
-        row.addBindValue(place.crossId);
-        row.addBindValue(QString::number(place.crossId));
-        if (!row.exec())
-            return Result<qint64>::failure(notStored(row.lastError()));
-        if (!row.next() || row.value(0).toString() != name)
-            return changed();
-    }
+    // Either table may hold a CrossID as a number or, in a file another program made, as
+    // its text.
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    const auto byCrossId = [&](const QString& statement) {
+        if (!query.prepare(statement))
+            return false;
+        query.addBindValue(place.crossId);
+        query.addBindValue(QString::number(place.crossId));
+        return query.exec();
+    };
+    // The row it was opened or first saved as, never another of the same name.
+    if (!byCrossId(QStringLiteral("SELECT Name FROM CrosswordID WHERE CrossID IN (?, ?)")))
+        return Result<qint64>::failure(notStored(query.lastError()));
+    if (!query.next() || query.value(0).toString() != name)
+        return changed();
     const Result<QList<StoredClue>> stored = readClues(place.crossId, name);
     if (!stored.ok())
         return Result<qint64>::failure(stored.error() + QStringLiteral(" Nothing was saved."));
@@ -534,14 +537,8 @@ Result<qint64> CrosswordDatabase::storeAgainInTransaction(const QString& name, S
     std::span<const ClueEntry> written = clues;
     if (onlyAdded) {
         written = clues.subspan(size_t(rows.size()));
-    } else {
-        QSqlQuery remove(db_);
-        if (!remove.prepare(QStringLiteral("DELETE FROM Clues WHERE CrossID IN (?, ?)")))
-            return Result<qint64>::failure(notStored(remove.lastError()));
-        remove.addBindValue(place.crossId);
-        remove.addBindValue(QString::number(place.crossId));
-        if (!remove.exec())
-            return Result<qint64>::failure(notStored(remove.lastError()));
+    } else if (!byCrossId(QStringLiteral("DELETE FROM Clues WHERE CrossID IN (?, ?)"))) {
+        return Result<qint64>::failure(notStored(query.lastError()));
     }
     if (const Result<Done> inserted = insertClues(place.crossId, written); !inserted.ok())
         return Result<qint64>::failure(inserted.error());

@@ -16,10 +16,13 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <memory>
+
 namespace {
 
 // "2d NAP@2,0 cNAP": number, direction, answer, start cell and clue text.
-QStringList described(std::span<const ClueEntry> clues)
+template <typename Clues>
+QStringList described(const Clues& clues)
 {
     QStringList lines;
     for (const ClueEntry& clue : clues) {
@@ -36,28 +39,43 @@ QStringList described(std::span<const ClueEntry> clues)
 
 QStringList storedRows(const QString& path)
 {
-    QStringList lines;
+    QList<ClueEntry> rows;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "peek");
         db.setDatabaseName(path);
         db.open();
         QSqlQuery query(
-            "SELECT CluePos, Across, Answer, CluePosX, CluePosY, Clue FROM Clues "
+            "SELECT Clue, Answer, CluePosX, CluePosY, CluePos, Across FROM Clues "
             "ORDER BY rowid",
             db);
         while (query.next()) {
-            lines << QStringLiteral("%1%2 %3@%4,%5 %6")
-                         .arg(query.value(0).toInt())
-                         .arg(query.value(1).toBool() ? 'a' : 'd')
-                         .arg(query.value(2).toString())
-                         .arg(query.value(3).toInt())
-                         .arg(query.value(4).toInt())
-                         .arg(query.value(5).toString());
+            rows << ClueEntry{query.value(0).toString(),      query.value(1).toString(),
+                              qint16(query.value(2).toInt()), qint16(query.value(3).toInt()),
+                              qint16(query.value(4).toInt()), query.value(5).toBool()};
         }
     }
     QSqlDatabase::removeDatabase("peek");
-    return lines;
+    return described(rows);
 }
+
+// A new 5 x 5 crossword in the real window, talking through a script.
+struct Session {
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    std::unique_ptr<Main> main;
+
+    Session()
+    {
+        ui.databaseFileReply = dir.filePath("xword.mdb");
+        main = std::make_unique<Main>(&ui);
+        main->resize(800, 600);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        ui.promptReplies = {"5", "5"};
+        main->mnuNewCrossWord_Click();
+        main->enableCrosswordMenus();  // as the real Ui does
+    }
+};
 
 void typeOver(QDialog& dialog, const char* name, const QString& text)
 {
@@ -132,16 +150,9 @@ private Q_SLOTS:
         QFETCH(QStringList, clues);
         QFETCH(QStringList, stored);
         QFETCH(bool, unsaved);
-        QTemporaryDir dir;
-        ScriptedUi ui;
-        ui.databaseFileReply = dir.filePath("xword.mdb");
-        Main main(&ui);
-        main.resize(800, 600);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        ui.promptReplies = {"5", "5"};
-        main.mnuNewCrossWord_Click();
-        main.enableCrosswordMenus();  // as the real Ui does
+        Session session;
+        ScriptedUi& ui = session.ui;
+        Main& main = *session.main;
         PuzzleState& state = main.state();
         const auto action = [&](const char* name) { main.findChild<QAction*>(name)->trigger(); };
 
@@ -234,15 +245,9 @@ private Q_SLOTS:
         QFETCH(int, choice);
         QFETCH(QString, name);
         QFETCH(bool, closed);
-        QTemporaryDir dir;
-        ScriptedUi ui;
-        ui.databaseFileReply = dir.filePath("xword.mdb");
-        Main main(&ui);
-        main.resize(800, 600);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        ui.promptReplies = {"5", "5"};
-        main.mnuNewCrossWord_Click();
+        Session session;
+        ScriptedUi& ui = session.ui;
+        Main& main = *session.main;
         if (placed) {
             ui.dialogActions << [](QDialog& form) {
                 typeOver(form, "clue", "Star");
