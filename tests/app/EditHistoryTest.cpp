@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -14,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QUndoStack>
 
 #include <memory>
@@ -222,6 +224,35 @@ private Q_SLOTS:
         ImageSurface drawn(main.surface().size(), main.surface().image().devicePixelRatio());
         GridDrawing::drawGrid(drawn, fresh);
         QVERIFY(main.surface().image() == drawn.image());
+    }
+
+    // A double-click on a clue's line in the clue list edits that clue, over the list,
+    // which then shows the new text.
+    void clueListLineEditsItsClue()
+    {
+        Session session;
+        Main& main = *session.main;
+        for (const ClueEntry& clue :
+             {ClueEntry{"Star", "SUN", 0, 0, 1, true}, ClueEntry{"Ocean", "SEA", 0, 0, 1, false},
+              ClueEntry{"Doze", "NAP", 2, 0, 2, false}})
+            main.state().fileClue(clue);
+        QString listed;
+        session.ui.dialogActions << [&](QDialog& list) {
+            auto* text = list.findChild<QPlainTextEdit*>("tbClues");
+            // Lines: "Across:", SUN, "", "Down:", SEA, NAP.
+            const QTextBlock line = text->document()->findBlockByNumber(5);
+            QTest::mouseDClick(text->viewport(), Qt::LeftButton, {},
+                               text->cursorRect(QTextCursor(line)).center());
+            listed = text->toPlainText();
+        };
+        session.ui.dialogActions << [](QDialog& editor) {
+            typeOver(editor, "clue", "Short sleep");
+            editor.findChild<QPushButton*>("OK")->click();
+        };
+        main.mnuViewClues_Click();
+        QCOMPARE(main.state().clueTable[2].clue, "Short sleep");
+        QVERIFY2(listed.contains(" 2. Short sleep"), qPrintable(listed));
+        QCOMPARE(main.history().undoText(), "Edit NAP 2 Down");
     }
 
     // Closing the window (Exit, Ctrl+X, the close button) with a clue placed since the
