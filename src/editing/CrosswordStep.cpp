@@ -86,6 +86,9 @@ void CrosswordStep::show(const CrosswordContent& content)
 
 void CrosswordStep::drawChanges()
 {
+    // Cells without a size are not on screen (the window is too small for them).
+    if (state_.cellWidth < 1 || state_.cellHeight < 1)
+        return;
     // The letters' font, as a fresh drawing of the grid leaves it.
     surface_.setFont(GridDrawing::letterPointSize, true);
     for (const QPoint cell : changed_) {
