@@ -204,8 +204,8 @@ bool Main::maySetAside(const QString& doing)
         return true;
     const QString name =
         state_.crosswordTitle.isEmpty() ? tr("the new crossword") : state_.crosswordTitle;
-    switch (ui_.askToSave(tr("Save changes to %1 before %2?").arg(name, doing),
-                          ProgramInfo::name)) {
+    switch (
+        ui_.askToSave(tr("Save changes to %1 before %2?").arg(name, doing), ProgramInfo::name)) {
         case SaveChoice::Save:
             return save();
         case SaveChoice::Discard:
