@@ -96,7 +96,8 @@ private Q_SLOTS:
     }
 
     // Where only clues were added, the save is the plain append of their rows: the file is
-    // byte for byte the one those inserts alone make of it.
+    // byte for byte the one those inserts alone make of it. Once a stored clue is edited,
+    // the crossword's own rows are replaced and no other crossword's.
     void appendWritesOnlyTheNewRows()
     {
         Desk desk;
@@ -119,6 +120,12 @@ private Q_SLOTS:
                           "COMMIT"),
                  QStringList());
         QCOMPARE(fileBytes(desk.path), fileBytes(reference));
+
+        // An edited stored clue: our rows are replaced, in table order; Later's stay.
+        desk.state.clueTable[0].clue = "Day star";
+        desk.save();
+        QCOMPARE(Peer(desk.path).rows("SELECT ClueRow, CrossID, Clue FROM Clues ORDER BY rowid"),
+                 QStringList({"2|2|Mimic", "3|1|Day star", "4|1|Salt water", "5|1|Short sleep"}));
     }
 };
 
