@@ -17,7 +17,7 @@
 class ScriptedUi final : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message" or "prompt"
+        QString kind;  // "message", "prompt" or "save?"
         QString text;
         QString caption;
         QString proposed;  // prompts only
@@ -25,6 +25,8 @@ public:
 
     // Scripted answers, taken in order. std::nullopt stands for Cancel.
     QList<std::optional<QString>> promptReplies;
+    // Answers to "Save changes ...?", in order; Cancel once they run out.
+    QList<SaveChoice> saveChoices;
     QString databaseFileReply;
     QString pdfFileReply;
     SaveFileChoice saveFileReply;
@@ -35,7 +37,7 @@ public:
 
     // What happened, in order.
     QList<Shown> shown;
-    QStringList modalDialogs;  // object names
+    QStringList modalDialogs;      // object names
     std::optional<QString> title;  // as the title bar last showed it
     int menuEnables = 0;
     int databaseDialogs = 0;
@@ -45,6 +47,7 @@ public:
     QStringList messages() const;
 
     void message(const QString& text, const QString& caption) override;
+    SaveChoice askToSave(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
