@@ -7,8 +7,10 @@
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/GridDrawing.h"
+#include "editing/ImportPlacement.h"
 #include "editing/NewCrossword.h"
 #include "exchange/ExportCrossword.h"
+#include "exchange/ReadCrosswordFile.h"
 #include "printing/ClueList.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
@@ -96,6 +98,8 @@ void Main::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep1"));
     mnuSaveCrossword_ = addCommand(mnuFile, "mnuSaveCrossword", tr("&Save Crossword"),
                                    QKeySequence(Qt::Key_F2), &Main::mnuSaveCrossword_Click);
+    addCommand(mnuFile, "mnuImportCrossword", tr("&Import Crossword..."),
+               QKeySequence(tr("Ctrl+I")), &Main::mnuImportCrossword_Click);
     mnuExportCrossword_ = addCommand(mnuFile, "mnuExportCrossword", tr("&Export Crossword..."),
                                      QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep2"));
@@ -158,6 +162,14 @@ void Main::mnuOpenCrossword_Click()
 void Main::mnuSaveCrossword_Click()
 {
     saveCrossword(state_, ui_, *database_, *nameDialog_);
+}
+
+void Main::mnuImportCrossword_Click()
+{
+    // The question whether to keep unsaved changes first belongs here, before the file
+    // dialog, as it comes before New and Open.
+    if (const auto imported = readCrosswordFile(ui_))
+        placeImported(state_, surface_, ui_, *imported);
 }
 
 void Main::mnuExportCrossword_Click()

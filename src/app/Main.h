@@ -39,6 +39,7 @@ public:
     void mnuNewCrossWord_Click();
     void mnuOpenCrossword_Click();
     void mnuSaveCrossword_Click();
+    void mnuImportCrossword_Click();
     void mnuExportCrossword_Click();
     void mnuExit_Click();
     void mnuViewClues_Click();

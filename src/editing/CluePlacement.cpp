@@ -39,7 +39,71 @@ bool insideMargins(QSize area, QPoint position)
            position.y() > marginY && position.y() < area.height() - marginY;
 }
 
+// What refuses a clue starting in `start` before anything is typed.
+std::optional<PlacementRefusal> startRefusal(const PuzzleState& state, QPoint start)
+{
+    if (state.clueCount >= Capacity::maxClues) {
+        return PlacementRefusal{
+            QStringLiteral("This crossword already holds %1 clues, the most it can keep.")
+                .arg(Capacity::maxClues),
+            clueErrorCaption};
+    }
+    // Clue numbers are 16 bits wide: one more would wrap to a negative number that no
+    // stored crossword may hold. A clue that shares an earlier start needs no new number.
+    if (state.clueNumber >= std::numeric_limits<qint16>::max() &&
+        !firstClueNumberAt(state, start.x(), start.y())) {
+        return PlacementRefusal{QStringLiteral("This crossword has reached clue number %1, the "
+                                               "highest it can number; a new clue can only "
+                                               "start where another one starts.")
+                                    .arg(state.clueNumber),
+                                clueErrorCaption};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<PlacementRefusal> placeEntry(PuzzleState& state, const QString& clue,
+                                           const QString& answer, QPoint start, bool across)
+{
+    if (auto refused = startRefusal(state, start))
+        return refused;
+    ClueEntry placed{trimBlanks(clue),
+                     NormalizeAnswer(trimBlanks(answer)),
+                     qint16(start.x()),
+                     qint16(start.y()),
+                     0,
+                     across};
+    if (placed.clue.isEmpty() || placed.answer.isEmpty())
+        return PlacementRefusal{QStringLiteral("Neither Clue nor Answer can be empty."),
+                                clueErrorCaption};
+
+    const qsizetype end = (across ? start.x() : start.y()) + placed.answer.size();
+    if (start.x() < 0 || start.y() < 0 || start.x() >= state.xGridSize ||
+        start.y() >= state.yGridSize || end > (across ? state.xGridSize : state.yGridSize)) {
+        return PlacementRefusal{QStringLiteral("Answer is too long to fit into the grid."),
+                                clueErrorCaption};
+    }
+
+    // Every cell is checked before the first letter is written: a refused answer must
+    // leave no partial trace in the grid.
+    const QList<QPoint> cells = clueCells(placed);
+    for (qsizetype k = 0; k < cells.size(); ++k) {
+        const QString& held = state.gridLetters[cells[k].x()][cells[k].y()];
+        if (!held.isEmpty() && held != placed.answer.at(k)) {
+            return PlacementRefusal{
+                QStringLiteral("Answers for clues are conflicting. Please check!"),
+                QStringLiteral("Clues are conflicting")};
+        }
+    }
+
+    // A clue starting where an earlier one starts shares its number; any other takes the
+    // next one.
+    placed.number =
+        firstClueNumberAt(state, start.x(), start.y()).value_or(qint16(state.clueNumber + 1));
+    state.fileClue(placed);
+    return std::nullopt;
+}
 
 void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
                Qt::MouseButton button, QPoint position)
@@ -52,22 +116,8 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
         return;
     const QPoint start = *found;
     // Said before anything is typed, so no clue is written only to be turned away.
-    if (state.clueCount >= Capacity::maxClues) {
-        ui.message(QStringLiteral("This crossword already holds %1 clues, the most it can keep.")
-                       .arg(Capacity::maxClues),
-                   clueErrorCaption);
-        return;
-    }
-
-    // Clue numbers are 16 bits wide: one more would wrap to a negative number that no
-    // stored crossword may hold. A clue that shares an earlier start needs no new number.
-    if (state.clueNumber >= std::numeric_limits<qint16>::max() &&
-        !firstClueNumberAt(state, start.x(), start.y())) {
-        ui.message(QStringLiteral("This crossword has reached clue number %1, the highest it "
-                                  "can number; a new clue can only start where another "
-                                  "one starts.")
-                       .arg(state.clueNumber),
-                   clueErrorCaption);
+    if (const auto refused = startRefusal(state, start)) {
+        ui.message(refused->text, refused->caption);
         return;
     }
 
@@ -77,39 +127,14 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
 
     state.entryClue = trimBlanks(state.entryClue);
     state.entryAnswer = NormalizeAnswer(trimBlanks(state.entryAnswer));
-    if (state.entryClue.isEmpty() || state.entryAnswer.isEmpty()) {
-        ui.message(QStringLiteral("Neither Clue nor Answer can be empty."), clueErrorCaption);
+    if (const auto refused =
+            placeEntry(state, state.entryClue, state.entryAnswer, start, state.entryAcross)) {
+        ui.message(refused->text, refused->caption);
         return;
     }
-
-    ClueEntry placed{state.entryClue,  state.entryAnswer, qint16(start.x()), qint16(start.y()), 0,
-                     state.entryAcross};
-    const qsizetype end = (placed.across ? start.x() : start.y()) + placed.answer.size();
-    if (end > (placed.across ? state.xGridSize : state.yGridSize)) {
-        ui.message(QStringLiteral("Answer is too long to fit into the grid."), clueErrorCaption);
-        return;
-    }
-
-    // Every cell is checked before the first letter is written: a refused answer must
-    // leave no partial trace in the grid.
-    const QList<QPoint> cells = clueCells(placed);
-    for (qsizetype k = 0; k < cells.size(); ++k) {
-        const QString& held = state.gridLetters[cells[k].x()][cells[k].y()];
-        if (!held.isEmpty() && held != placed.answer.at(k)) {
-            ui.message(QStringLiteral("Answers for clues are conflicting. Please check!"),
-                       QStringLiteral("Clues are conflicting"));
-            return;
-        }
-    }
-
-    // A clue starting where an earlier one starts shares its number; any other takes the
-    // next one.
-    placed.number =
-        firstClueNumberAt(state, start.x(), start.y()).value_or(qint16(state.clueNumber + 1));
-    state.fileClue(placed);
 
     // Numbered first, so each cell is drawn whole: its letter, and its number where this
     // clue or an earlier one starts.
-    for (const QPoint cell : cells)
+    for (const QPoint cell : clueCells(state.cluesInUse().back()))
         GridDrawing::drawCellContent(surface, state, cell.x(), cell.y());
 }

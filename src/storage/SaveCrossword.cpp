@@ -18,7 +18,7 @@ void saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
     QString name = state.crosswordTitle;
     std::optional<QSize> newGrid;
     if (name.isEmpty()) {
-        const auto chosen = nameDialog.ask(CrosswordName::Purpose::Name);
+        const auto chosen = nameDialog.ask(CrosswordName::Purpose::Name, state.proposedTitle);
         if (!chosen.ok()) {
             ui.message(chosen.error(), caption);
             return;
