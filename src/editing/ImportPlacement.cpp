@@ -39,8 +39,7 @@ bool placeImported(PuzzleState& state, Surface& surface, Ui& ui, const ImportedC
                    caption);
     }
     if (!imported.leftOut.isEmpty()) {
-        ui.message(QStringLiteral("A crossword here has no place for %1, which the file also "
-                                  "holds; they were left out.")
+        ui.message(QStringLiteral("Left out, as a crossword here has no place for them: %1.")
                        .arg(imported.leftOut.join(QStringLiteral(", "))),
                    caption);
     }
