@@ -143,8 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         highest = std::max(highest, entry.number);
         // The answer's cells lie in a line, so they are in the grid when both ends are.
         const QPoint last = letterCell(entry, int(entry.answer.size()) - 1);
-        FUZZ_CHECK(entry.number >= 1 && !entry.answer.isEmpty() && entry.x >= 0 && entry.y >= 0 &&
-                   last.x() < loaded.xGridSize && last.y() < loaded.yGridSize);
+        FUZZ_CHECK(entry.number >= 1 && !entry.answer.isEmpty() && entry.x >= 0 &&
+                   entry.y >= 0 && last.x() < loaded.xGridSize && last.y() < loaded.yGridSize);
     }
     FUZZ_CHECK(loaded.clueNumber == highest);
     for (int c = 0; c < Capacity::letterTableSize; ++c) {
