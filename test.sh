@@ -12,6 +12,8 @@ install_missing "${QUILLGRID_BUILD_PACKAGES[@]}" "${QUILLGRID_TEST_PACKAGES[@]}"
 command -v npm >/dev/null || install_missing npm
 # The independent reader of exported crosswords, at the version its lock file pins.
 (cd tests/exchange/reader && npm ci --no-audit --no-fund --loglevel=error)
+# Another program's .puz writer, whose files the import tests read, pinned the same way.
+(cd tests/exchange/writer && npm ci --no-audit --no-fund --loglevel=error)
 
 export QT_QPA_PLATFORM=offscreen
 

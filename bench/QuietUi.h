@@ -15,6 +15,7 @@ public:
     {
         return {};
     }
+    QString chooseOpenFile(const QString&, const QStringList&) override { return {}; }
     void showModal(QDialog&) override {}
     void showTitle(const QString&) override {}
     void enableCrosswordMenus() override {}

@@ -227,6 +227,7 @@ mkdir -p "$data/pdf"
 "$bin/bench_printouts" "$data/pdf" "$runs" >>"$rows"
 "$bin/bench_export" "$data" "$runs" >>"$rows"
 "$bin/bench_undo" "$runs" >>"$rows"
+"$bin/bench_import" "$runs" >>"$rows"
 
 # ---------------------------------------------------------------- the table
 cpu="$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)"

@@ -8,8 +8,10 @@
 #include "editing/ClueForm.h"
 #include "editing/ClueSteps.h"
 #include "editing/GridDrawing.h"
+#include "editing/ImportPlacement.h"
 #include "editing/NewCrossword.h"
 #include "exchange/ExportCrossword.h"
+#include "exchange/ReadCrosswordFile.h"
 #include "model/ProgramInfo.h"
 #include "printing/ClueList.h"
 #include "printing/GridPicture.h"
@@ -123,6 +125,8 @@ void Main::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep1"));
     mnuSaveCrossword_ = addCommand(mnuFile, "mnuSaveCrossword", tr("&Save Crossword"),
                                    QKeySequence(Qt::Key_F2), &Main::mnuSaveCrossword_Click);
+    addCommand(mnuFile, "mnuImportCrossword", tr("&Import Crossword..."),
+               QKeySequence(tr("Ctrl+I")), &Main::mnuImportCrossword_Click);
     mnuExportCrossword_ = addCommand(mnuFile, "mnuExportCrossword", tr("&Export Crossword..."),
                                      QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
     mnuExportGridPicture_ =
@@ -266,6 +270,18 @@ void Main::mnuOpenCrossword_Click()
 void Main::mnuSaveCrossword_Click()
 {
     save();
+}
+
+void Main::mnuImportCrossword_Click()
+{
+    if (!maySetAside(tr("importing a crossword")))
+        return;
+    const auto imported = readCrosswordFile(ui_);
+    if (!imported || !placeImported(state_, surface_, ui_, *imported))
+        return;
+    history_->clear();
+    // Nothing of it is stored yet, though no step of this session made it.
+    history_->resetClean();
 }
 
 void Main::mnuExportCrossword_Click()

@@ -47,6 +47,7 @@ public:
     void mnuNewCrossWord_Click();
     void mnuOpenCrossword_Click();
     void mnuSaveCrossword_Click();
+    void mnuImportCrossword_Click();
     void mnuExportCrossword_Click();
     void mnuExportGridPicture_Click();
     void mnuCheckCrossword_Click();

@@ -137,6 +137,18 @@ SaveFileChoice QtUi::chooseSaveFile(const QString& caption, const QString& propo
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
+QString QtUi::chooseOpenFile(const QString& caption, const QStringList& filters)
+{
+    QFileDialog dialog(dialogParent(window_), caption, QString(),
+                       filters.join(QStringLiteral(";;")));
+    dialog.setObjectName(QStringLiteral("ImportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void QtUi::showModal(QDialog& dialog)
 {
     dialog.exec();

@@ -16,6 +16,7 @@ public:
     QString choosePdfFile(const QString& proposedName) override;
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
                                   const QStringList& filters) override;
+    QString chooseOpenFile(const QString& caption, const QStringList& filters) override;
     void showModal(QDialog& dialog) override;
     void showTitle(const QString& crosswordTitle) override;
     void enableCrosswordMenus() override;

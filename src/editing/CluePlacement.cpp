@@ -39,6 +39,28 @@ bool insideMargins(QSize area, QPoint position)
            position.y() > marginY && position.y() < area.height() - marginY;
 }
 
+// What refuses a clue starting in `start` before anything is typed.
+std::optional<ClueRefusal> startRefusal(const PuzzleState& state, QPoint start)
+{
+    if (state.clueCount >= Capacity::maxClues) {
+        return ClueRefusal{
+            QStringLiteral("This crossword already holds %1 clues, the most it can keep.")
+                .arg(Capacity::maxClues),
+            clueErrorCaption};
+    }
+    // Clue numbers are 16 bits wide: one more would wrap to a negative number that no
+    // stored crossword may hold. A clue that shares an earlier start needs no new number.
+    if (state.clueNumber >= std::numeric_limits<qint16>::max() &&
+        !firstClueNumberAt(state, start.x(), start.y())) {
+        return ClueRefusal{QStringLiteral("This crossword has reached clue number %1, the "
+                                          "highest it can number; a new clue can only "
+                                          "start where another one starts.")
+                               .arg(state.clueNumber),
+                           clueErrorCaption};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<ClueRefusal> tidyEntry(QString& clue, QString& answer)
@@ -60,6 +82,11 @@ std::optional<ClueRefusal> tidyEntry(QString& clue, QString& answer)
 
 std::optional<ClueRefusal> placementRefusal(const PuzzleState& state, const ClueEntry& placed)
 {
+    const bool startInside =
+        placed.x >= 0 && placed.y >= 0 && placed.x < state.xGridSize && placed.y < state.yGridSize;
+    if (!startInside)
+        return ClueRefusal{QStringLiteral("Answer is too long to fit into the grid."),
+                           clueErrorCaption};
     const qsizetype end = (placed.across ? placed.x : placed.y) + placed.answer.size();
     if (const qsizetype past = end - (placed.across ? state.xGridSize : state.yGridSize);
         past > 0) {
@@ -90,6 +117,25 @@ std::optional<ClueRefusal> placementRefusal(const PuzzleState& state, const Clue
     return std::nullopt;
 }
 
+std::optional<ClueRefusal> placeEntry(PuzzleState& state, QString clue, QString answer,
+                                      QPoint start, bool across)
+{
+    if (auto refused = startRefusal(state, start))
+        return refused;
+    if (auto refused = tidyEntry(clue, answer))
+        return refused;
+    ClueEntry placed{clue, answer, qint16(start.x()), qint16(start.y()), 0, across};
+    if (auto refused = placementRefusal(state, placed))
+        return refused;
+
+    // A clue starting where an earlier one starts shares its number; any other takes the
+    // next one.
+    placed.number =
+        firstClueNumberAt(state, start.x(), start.y()).value_or(qint16(state.clueNumber + 1));
+    state.fileClue(placed);
+    return std::nullopt;
+}
+
 bool placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
                Qt::MouseButton button, QPoint position)
 {
@@ -101,22 +147,8 @@ bool placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
         return false;
     const QPoint start = *found;
     // Said before anything is typed, so no clue is written only to be turned away.
-    if (state.clueCount >= Capacity::maxClues) {
-        ui.message(QStringLiteral("This crossword already holds %1 clues, the most it can keep.")
-                       .arg(Capacity::maxClues),
-                   clueErrorCaption);
-        return false;
-    }
-
-    // Clue numbers are 16 bits wide: one more would wrap to a negative number that no
-    // stored crossword may hold. A clue that shares an earlier start needs no new number.
-    if (state.clueNumber >= std::numeric_limits<qint16>::max() &&
-        !firstClueNumberAt(state, start.x(), start.y())) {
-        ui.message(QStringLiteral("This crossword has reached clue number %1, the highest it "
-                                  "can number; a new clue can only start where another "
-                                  "one starts.")
-                       .arg(state.clueNumber),
-                   clueErrorCaption);
+    if (const auto refused = startRefusal(state, start)) {
+        ui.message(refused->text, refused->caption);
         return false;
     }
 
@@ -124,27 +156,20 @@ bool placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
     state.entryAnswer.clear();
     ui.showModal(form);
 
-    if (const auto refusal = tidyEntry(state.entryClue, state.entryAnswer)) {
-        ui.message(refusal->text, refusal->caption);
+    // Tidied where the dialog handed it over, as the specified hand-over fields hold it.
+    if (const auto refused = tidyEntry(state.entryClue, state.entryAnswer)) {
+        ui.message(refused->text, refused->caption);
         return false;
     }
-
-    ClueEntry placed{state.entryClue,  state.entryAnswer, qint16(start.x()), qint16(start.y()), 0,
-                     state.entryAcross};
-    if (const auto refusal = placementRefusal(state, placed)) {
-        ui.message(refusal->text, refusal->caption);
+    if (const auto refused =
+            placeEntry(state, state.entryClue, state.entryAnswer, start, state.entryAcross)) {
+        ui.message(refused->text, refused->caption);
         return false;
     }
-
-    // A clue starting where an earlier one starts shares its number; any other takes the
-    // next one.
-    placed.number =
-        firstClueNumberAt(state, start.x(), start.y()).value_or(qint16(state.clueNumber + 1));
-    state.fileClue(placed);
 
     // Numbered first, so each cell is drawn whole: its letter, and its number where this
     // clue or an earlier one starts.
-    for (const QPoint cell : clueCells(placed))
+    for (const QPoint cell : clueCells(state.cluesInUse().back()))
         GridDrawing::drawCellContent(surface, state, cell.x(), cell.y());
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ExportCrossword.h"
 
 #include "ExportChecks.h"
+#include "FileFilters.h"
 #include "IpuzWriter.h"
 #include "PuzWriter.h"
 #include "common/TitlePrompt.h"
@@ -12,11 +13,9 @@
 
 namespace {
 
-const QString ipuzFilter = QStringLiteral(".ipuz crossword (*.ipuz)");
-const QString puzFilter = QStringLiteral(".puz crossword (*.puz)");
-
 // The title without what a file name cannot hold or would hide, "Crossword" when that
-// leaves nothing. It has no ending: the type chosen in the dialog gives it one.
+// leaves nothing, with the first type's ending: a title's own dots ("No. 1") would
+// otherwise be taken for one, and the dialog would swap the title's end for the type's.
 QString proposedFileName(const QString& title)
 {
     QString name;
@@ -28,7 +27,7 @@ QString proposedFileName(const QString& title)
     name = name.simplified();
     while (name.startsWith(u'.'))
         name.remove(0, 1);
-    return name.isEmpty() ? QStringLiteral("Crossword") : name;
+    return (name.isEmpty() ? QStringLiteral("Crossword") : name) + QStringLiteral(".ipuz");
 }
 
 // Written beside the target and renamed over it, so a failure leaves any earlier file of
@@ -64,14 +63,14 @@ void exportCrossword(const PuzzleState& state, Ui& ui)
     const QString title =
         state.crosswordTitle.isEmpty() ? askCrosswordTitle(ui) : state.crosswordTitle;
     const SaveFileChoice choice =
-        ui.chooseSaveFile(caption, proposedFileName(title), {ipuzFilter, puzFilter});
+        ui.chooseSaveFile(caption, proposedFileName(title), {FileFilters::ipuz, FileFilters::puz});
     if (choice.path.isEmpty())
         return;
 
     QString path = choice.path;
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool puz = suffix == QLatin1String("puz") ||
-                     (suffix != QLatin1String("ipuz") && choice.filter == puzFilter);
+                     (suffix != QLatin1String("ipuz") && choice.filter == FileFilters::puz);
     if (suffix != QLatin1String("puz") && suffix != QLatin1String("ipuz"))
         path += puz ? QStringLiteral(".puz") : QStringLiteral(".ipuz");
     const QString shownPath = QDir::toNativeSeparators(path);

@@ -2,6 +2,7 @@
 
 #include "EntryRuns.h"
 #include "ExportChecks.h"
+#include "PuzChecksums.h"
 #include "model/PuzzleState.h"
 
 #include <QtEndian>
@@ -11,16 +12,21 @@
 
 namespace {
 
-constexpr int headerSize = 0x34;
-
-// The format's own running checksum.
-quint16 checksum(QByteArrayView bytes, quint16 sum)
+// Text pasted from a word processor carries typographic quotes, dashes and ellipses that
+// Latin-1 lacks; their plain forms say the same to a solver.
+QString plainPunctuation(const QString& text)
 {
-    for (const char byte : bytes) {
-        sum = (sum & 1) ? quint16((sum >> 1) | 0x8000) : quint16(sum >> 1);
-        sum = quint16(sum + quint8(byte));
-    }
-    return sum;
+    static const QList<std::pair<char16_t, QString>> plain = {
+        {u'\u2018', QStringLiteral("'")},   {u'\u2019', QStringLiteral("'")},
+        {u'\u201A', QStringLiteral("'")},   {u'\u201C', QStringLiteral("\"")},
+        {u'\u201D', QStringLiteral("\"")},  {u'\u201E', QStringLiteral("\"")},
+        {u'\u2013', QStringLiteral("-")},   {u'\u2014', QStringLiteral("-")},
+        {u'\u2026', QStringLiteral("...")},
+    };
+    QString written = text;
+    for (const auto& [typographic, replacement] : plain)
+        written.replace(QChar(typographic), replacement);
+    return written;
 }
 
 QString latin1Refusal(const QString& what, const QString& character)
@@ -71,7 +77,7 @@ QString puzRefusal(const PuzzleState& state, const QString& title,
 {
     if (const QString refusal = commonRefusal(state); !refusal.isEmpty())
         return refusal;
-    if (const auto character = firstNonLatin1(title))
+    if (const auto character = firstNonLatin1(plainPunctuation(title)))
         return latin1Refusal(QStringLiteral("The title \"%1\"").arg(title), *character);
     const std::span<const ClueEntry> clues = state.cluesInUse();
     for (const ClueEntry& clue : clues) {
@@ -81,7 +87,7 @@ QString puzRefusal(const PuzzleState& state, const QString& title,
                        "hold: its readers give clues to runs of two or more cells.")
                 .arg(clueName(clue));
         }
-        if (const auto character = firstNonLatin1(clue.clue))
+        if (const auto character = firstNonLatin1(plainPunctuation(clue.clue)))
             return latin1Refusal(QStringLiteral("Clue ") + clueName(clue), *character);
     }
     const QList<EntryRun> runs = entryRuns(state);
@@ -127,25 +133,16 @@ ExportedFile puzFile(const PuzzleState& state, const QString& title)
 
     // Title, author, copyright, the clues and the notes; author, copyright and notes
     // have no field in Quillgrid and stay empty.
-    const QByteArray titleBytes = title.toLatin1();
-    QList<QByteArray> clueTexts;
-    QByteArray text = titleBytes + '\0' + '\0' + '\0';
+    PuzTexts texts;
+    texts.title = plainPunctuation(title).toLatin1();
+    QByteArray text = texts.title + '\0' + '\0' + '\0';
     for (const ClueEntry* clue : ordered) {
-        clueTexts.append(clue->clue.toLatin1());
-        text += clueTexts.constLast() + '\0';
+        texts.clues.append(plainPunctuation(clue->clue).toLatin1());
+        text += texts.clues.constLast() + '\0';
     }
     text += '\0';
-    // The texts' part of a checksum: empty texts count for nothing, and clues are summed
-    // without their NUL.
-    const auto textSum = [&](quint16 sum) {
-        if (!titleBytes.isEmpty())
-            sum = checksum(titleBytes + '\0', sum);
-        for (const QByteArray& clueText : clueTexts)
-            sum = checksum(clueText, sum);
-        return sum;
-    };
 
-    QByteArray header(headerSize, '\0');
+    QByteArray header(puzHeaderSize, '\0');
     header.replace(0x02, 12, QByteArrayLiteral("ACROSS&DOWN\0"));
     header.replace(0x18, 4, QByteArrayLiteral("1.3\0"));
     header[0x2C] = char(state.xGridSize);
@@ -153,16 +150,9 @@ ExportedFile puzFile(const PuzzleState& state, const QString& title)
     putLittleEndian(header, 0x2E, quint16(ordered.size()));
     putLittleEndian(header, 0x30, 0x0001);  // an ordinary crossword
 
-    const quint16 cib = checksum(QByteArrayView(header).sliced(0x2C, 8), 0);
-    const quint16 fileSum = textSum(checksum(player, checksum(solution, cib)));
-
-    putLittleEndian(header, 0x00, fileSum);
-    putLittleEndian(header, 0x0E, cib);
-    const quint16 sums[4] = {cib, checksum(solution, 0), checksum(player, 0), textSum(0)};
-    const char mask[] = "ICHEATED";
-    for (int i = 0; i < 4; ++i) {
-        header[0x10 + i] = char(mask[i] ^ (sums[i] & 0xFF));
-        header[0x14 + i] = char(mask[4 + i] ^ (sums[i] >> 8));
-    }
+    const PuzSums sums = puzSums(QByteArrayView(header).sliced(0x2C, 8), solution, player, texts);
+    putLittleEndian(header, 0x00, sums.file);
+    putLittleEndian(header, 0x0E, sums.cib);
+    header.replace(0x10, 8, sums.masked);
     return {header + solution + player + text, {}};
 }

@@ -29,6 +29,7 @@ void PuzzleState::reset(qint16 columns, qint16 rows)
     clueCount = 0;
     clueNumber = 0;
     crosswordTitle.clear();
+    proposedTitle.clear();
     crosswordStored = false;
     xGridSize = columns;
     yGridSize = rows;

@@ -29,6 +29,9 @@ struct PuzzleState {
     qint16 clueNumber = 0;  // highest number handed out so far
     QString crosswordTitle;
     bool crosswordStored = false;
+    // The name a crossword brought in from a file is offered under when first saved; the
+    // title itself stays empty until then, as for any crossword never stored.
+    QString proposedTitle;
 
     // What the clue dialog hands back to the placement.
     QString entryClue;

@@ -35,6 +35,9 @@ public:
     // A save dialog offering `filters`, the first one chosen.
     virtual SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
                                           const QStringList& filters) = 0;
+    // An open dialog offering `filters`, the first one chosen: the path picked, or ""
+    // when cancelled.
+    virtual QString chooseOpenFile(const QString& caption, const QStringList& filters) = 0;
     // Runs `dialog` modally and returns when it is hidden or closed.
     virtual void showModal(QDialog& dialog) = 0;
 

@@ -68,7 +68,7 @@ CrosswordName::CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* paren
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-Result<Done> CrosswordName::prepare(Purpose purpose)
+Result<Done> CrosswordName::prepare(Purpose purpose, const QString& proposed)
 {
     purpose_ = purpose;
     chosen_.reset();
@@ -87,15 +87,16 @@ Result<Done> CrosswordName::prepare(Purpose purpose)
     }
     // Stored order, duplicates and all: the list shows the table as it stands.
     storedNames_->setStringList(names.value());
-    xwordname->setEditText(QString());
+    xwordname->setEditText(proposed);
+    xwordname->lineEdit()->selectAll();
     xwordname->setFocus();
     return Result<Done>::success({});
 }
 
-Result<std::optional<QString>> CrosswordName::ask(Purpose purpose)
+Result<std::optional<QString>> CrosswordName::ask(Purpose purpose, const QString& proposed)
 {
     using Answer = Result<std::optional<QString>>;
-    if (const Result<Done> filled = prepare(purpose); !filled.ok())
+    if (const Result<Done> filled = prepare(purpose, proposed); !filled.ok())
         return Answer::failure(filled.error());
     ui_.showModal(*this);
     return Answer::success(chosen_);

@@ -26,12 +26,13 @@ public:
 
     CrosswordName(CrosswordDatabase& database, Ui& ui, QWidget* parent = nullptr);
 
-    // Refills the list, then runs the dialog through the Ui. The name confirmed, or
-    // nothing when the user left without one.
-    Result<std::optional<QString>> ask(Purpose purpose);
+    // Refills the list, then runs the dialog through the Ui with `proposed` in the name
+    // field, all of it selected so that typing replaces it. The name confirmed, or nothing
+    // when the user left without one.
+    Result<std::optional<QString>> ask(Purpose purpose, const QString& proposed = {});
 
     // The steps of ask(), for a caller that shows the dialog itself.
-    Result<Done> prepare(Purpose purpose);
+    Result<Done> prepare(Purpose purpose, const QString& proposed = {});
     const std::optional<QString>& chosen() const { return chosen_; }
 
 private:

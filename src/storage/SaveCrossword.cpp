@@ -18,7 +18,7 @@ bool saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
     if (state.crosswordStored && state.storedCrossId > 0) {
         stored = database.storeAgain(name, {state.storedCrossId, state.savedClueCount}, clues);
     } else {
-        const auto chosen = nameDialog.ask(CrosswordName::Purpose::Name);
+        const auto chosen = nameDialog.ask(CrosswordName::Purpose::Name, state.proposedTitle);
         if (!chosen.ok()) {
             ui.message(chosen.error(), caption);
             return false;

@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "exchange/IpuzWriter.h"
 #include "printing/TestCrosswords.h"
 #include "support/FullDisk.h"
 #include "support/ScriptedUi.h"
@@ -96,7 +97,7 @@ private Q_SLOTS:
         Scripted app;
         QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
-                 "&Export Crossword...;Export Grid &Picture...;Chec&k Crossword;-;E&xit;"
+                 "&Import Crossword...;&Export Crossword...;Export Grid &Picture...;Chec&k Crossword;-;E&xit;"
                  "&Edit;&Undo;&Redo;-;&Edit Clue...;Re&move Clue...;-;"
                  "&Number in Reading Order;&Keep Reading Order;"
                  "&Print;&View Clues;-;Print &Grid;Print Sol&ution;-;Print &Clues;-;"
@@ -120,6 +121,7 @@ private Q_SLOTS:
         row("mnuNewCrossWord", Qt::CTRL | Qt::Key_N, Qt::Key_F, Qt::Key_N, false);
         row("mnuOpenCrossword", Qt::CTRL | Qt::Key_O, Qt::Key_F, Qt::Key_O, false);
         row("mnuSaveCrossword", Qt::Key_F2, Qt::Key_F, Qt::Key_S, true);
+        row("mnuImportCrossword", Qt::CTRL | Qt::Key_I, Qt::Key_F, Qt::Key_I, false);
         row("mnuExportCrossword", Qt::CTRL | Qt::Key_E, Qt::Key_F, Qt::Key_E, true);
         row("mnuExit", Qt::CTRL | Qt::Key_X, Qt::Key_F, Qt::Key_X, false);
         row("mnuViewClues", Qt::CTRL | Qt::Key_V, Qt::Key_P, Qt::Key_V, true);
@@ -235,14 +237,15 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath("mine.puz");
         const auto exportTo = [&](const QString& typed, const QString& filter) {
-            app.ui.promptReplies = {QStringLiteral("My/Crossword")};
+            app.ui.promptReplies = {QStringLiteral("Notes No. 1/2")};
             app.ui.saveFileReply = {typed, filter};
             app.action("mnuExportCrossword")->trigger();
         };
 
         // The filter decides where no extension is typed.
         exportTo(folder.filePath("mine"), QStringLiteral(".puz crossword (*.puz)"));
-        QCOMPARE(app.ui.proposedSaveName, QStringLiteral("My Crossword"));
+        // The whole title, with the first type's ending: its own dots are no ending.
+        QCOMPARE(app.ui.proposedSaveName, QStringLiteral("Notes No. 1 2.ipuz"));
         QVERIFY(app.ui.messages().isEmpty());
         const auto written = [&] {
             QFile file(path);
@@ -277,6 +280,42 @@ private Q_SLOTS:
                  disk.filePath("mine.ipuz") + " could not be written: No space left on device");
         QCOMPARE(disk.read("mine.ipuz"), "earlier");
         QCOMPARE(disk.files(), QStringList({"ballast", "mine.ipuz"}));
+    }
+
+    // An imported crossword is new and unsaved; its title is offered, all of it selected,
+    // when it is first saved, and what is typed over it is the name it is stored under.
+    void importedTitleIsProposedAtTheFirstSave()
+    {
+        QTemporaryDir folder;
+        ScriptedUi ui;
+        ui.databaseFileReply = folder.filePath("xword.mdb");
+        Main main(&ui);
+        main.resize(800, 600);
+        main.show();
+        QFile file(folder.filePath("nature.ipuz"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ipuzFile(TestCrosswords::sample(), "Nature Notes No. 1").bytes);
+        file.close();
+        ui.openFileReply = file.fileName();
+        main.findChild<QAction*>("mnuImportCrossword")->trigger();
+        QCOMPARE(ui.messages(), QStringList());
+        QCOMPARE(main.state().clueCount, 4);
+        QVERIFY(main.state().crosswordTitle.isEmpty() && !main.state().crosswordStored);
+        QCOMPARE(ui.menuEnables, 1);
+        main.enableCrosswordMenus();  // as the real Ui does
+        QString offered;
+        ui.dialogActions << [&offered](QDialog& dialog) {
+            dialog.show();
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            offered = dialog.findChild<QLineEdit*>()->selectedText();
+            QTest::keyClicks(QApplication::focusWidget(), "Nature, revised");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        main.findChild<QAction*>("mnuSaveCrossword")->trigger();
+        QCOMPARE(offered, QStringLiteral("Nature Notes No. 1"));
+        QCOMPARE(main.state().crosswordTitle, QStringLiteral("Nature, revised"));
+        QVERIFY(main.state().crosswordStored);
     }
 };
 

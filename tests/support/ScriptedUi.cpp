@@ -59,6 +59,12 @@ SaveFileChoice ScriptedUi::chooseSaveFile(const QString&, const QString& propose
     return saveFileReply;
 }
 
+QString ScriptedUi::chooseOpenFile(const QString&, const QStringList& filters)
+{
+    openFileFilters = filters;
+    return openFileReply;
+}
+
 void ScriptedUi::showModal(QDialog& dialog)
 {
     modalDialogs << dialog.objectName();

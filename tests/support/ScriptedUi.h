@@ -31,6 +31,8 @@ public:
     QString pdfFileReply;
     SaveFileChoice saveFileReply;
     QString proposedSaveName;  // as the last save dialog proposed it
+    QString openFileReply;
+    QStringList openFileFilters;  // as the last open dialog offered them
     // Acts on the real dialog in place of a person, then returns as exec() would. Dialogs
     // shown without a scripted action are closed untouched.
     QList<std::function<void(QDialog&)>> dialogActions;
@@ -53,6 +55,7 @@ public:
     QString choosePdfFile(const QString& proposedName) override;
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
                                   const QStringList& filters) override;
+    QString chooseOpenFile(const QString& caption, const QStringList& filters) override;
     void showModal(QDialog& dialog) override;
     void showTitle(const QString& crosswordTitle) override;
     void enableCrosswordMenus() override;
