@@ -8,6 +8,7 @@ class QuietUi : public Ui {
 public:
     void message(const QString&, const QString&) override {}
     QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    bool confirm(const QString&, const QString&) override { return false; }
     QString chooseDatabaseFile() override { return {}; }
     QString choosePdfFile(const QString&) override { return {}; }
     SaveFileChoice chooseSaveFile(const QString&, const QString&, const QStringList&) override

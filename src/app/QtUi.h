@@ -11,6 +11,7 @@ public:
 
     void message(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
+    bool confirm(const QString& text, const QString& caption) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,

@@ -6,6 +6,8 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 
 const QString ClueList::caption = QStringLiteral("List Of All Clues");
 
@@ -27,6 +29,10 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
     tbClues_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Read-only text still takes the focus, so the list can be scrolled from the keyboard.
     tbClues_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Every line reads from its number on, whatever the direction of the clue after it.
+    QTextOption lines = tbClues_->document()->defaultTextOption();
+    lines.setTextDirection(Qt::LeftToRight);
+    tbClues_->document()->setDefaultTextOption(lines);
 
     print_ = new QPushButton(tr("Print"), this);
     print_->setObjectName(QStringLiteral("Print"));

@@ -30,6 +30,9 @@ qreal gridScale(QSize cells, QPoint origin, QSizeF printableDots);
 
 // Reports why the job failed and ends it; true when there was nothing to report.
 bool jobGoesOn(PrintDevice& device, Ui& ui);
+// Where the page's content starts, in millimetres: `usualTopMm`, or lower where the lines
+// of a long title reach down to it. PrintPageHeading leaves the current point under them.
+qreal contentTop(const PrintDevice& device, qreal usualTopMm);
 // Sends the page and reports a printer that refused it.
 void EndPrintout(PrintDevice& device, Ui& ui);
 
@@ -37,11 +40,13 @@ void EndPrintout(PrintDevice& device, Ui& ui);
 
 // Chooses the printer, asks for the title and prints it centred 10 mm down in Arial 14
 // bold; the unit is millimetres afterwards. False when the print-out is abandoned: no
-// PDF file was named, or the printer could not be started (reported).
+// PDF file was named, the setter would rather not print a title that leaves gaps on
+// paper, or the printer could not be started (reported).
 bool PrintPageHeading(PrintDevice& device, Ui& ui);
-// Fixes the grid's reference point 10 mm / 30 mm in, shows it in printer dots and
-// leaves the unit in dots with a solid black fill. A grid of `cells` too large for the
-// page is then drawn smaller as a whole, towards the point. Returns the point.
+// Fixes the grid's reference point 10 mm / 30 mm in (lower under a long title), shows it
+// in printer dots and leaves the unit in dots with a solid black fill. A grid of `cells`
+// too large for the page is then drawn smaller as a whole, towards the point. Returns the
+// point.
 QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells);
 // The black cell box and, for a cell holding a letter, the white box inside it.
 void DrawCellFrame(PrintDevice& device, int column, int row, QPoint origin, bool letterCell);

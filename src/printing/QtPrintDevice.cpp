@@ -1,5 +1,6 @@
 #include "QtPrintDevice.h"
 
+#include "PrintFont.h"
 #include "SystemPrinters.h"
 #include "model/ProgramInfo.h"
 
@@ -79,7 +80,7 @@ void QtPrintDevice::setResolution(int dotsPerInch)
 
 void QtPrintDevice::setFontName(const QString& name)
 {
-    font_.setFamily(name);
+    font_.setFamilies(printFamilies(name));
 }
 
 void QtPrintDevice::setFontSize(qreal points)
@@ -135,6 +136,9 @@ void QtPrintDevice::printText(const QString& text)
         return;
     painter_->setFont(font_);
     painter_->setPen(Qt::black);
+    // A line starts at the left whatever its text; a clue or title running right to left
+    // is an isolated run of its own inside it.
+    painter_->setLayoutDirection(Qt::LeftToRight);
     const QFontMetricsF metrics(font_, printer_.get());
     QPointF at = toDots(currentPoint());
     const QStringList lines = text.split(lineBreak());

@@ -35,7 +35,7 @@ private Q_SLOTS:
         RecordingPrintDevice device(ui);
         device.dotsPerInch = dotsPerInch;
         device.setUnit(PrintUnit::Millimetres);
-        device.setCurrentPoint({60, 120});  // wherever the title left it
+        device.setCurrentPoint({0, 16});  // under a title of one line
         QCOMPARE(BeginGridLayout(device, ui, {}), origin);
         QCOMPARE(ui.messages(), QStringList{message});
         QCOMPARE(ui.shown[0].caption, QStringLiteral("Quillgrid"));
@@ -43,6 +43,7 @@ private Q_SLOTS:
         QtPrintDevice real([] { return Printers(); });
         real.setResolution(dotsPerInch);
         real.setUnit(PrintUnit::Millimetres);
+        real.setCurrentPoint({0, 16});
         QCOMPARE(BeginGridLayout(real, ui, {}), origin);
     }
 

@@ -17,7 +17,7 @@
 class ScriptedUi final : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message" or "prompt"
+        QString kind;  // "message", "prompt" or "question"
         QString text;
         QString caption;
         QString proposed;  // prompts only
@@ -25,6 +25,7 @@ public:
 
     // Scripted answers, taken in order. std::nullopt stands for Cancel.
     QList<std::optional<QString>> promptReplies;
+    QList<bool> confirmReplies;  // true for Yes
     QString databaseFileReply;
     QString pdfFileReply;
     SaveFileChoice saveFileReply;
@@ -35,7 +36,7 @@ public:
 
     // What happened, in order.
     QList<Shown> shown;
-    QStringList modalDialogs;  // object names
+    QStringList modalDialogs;      // object names
     std::optional<QString> title;  // as the title bar last showed it
     int menuEnables = 0;
     int databaseDialogs = 0;
@@ -46,6 +47,7 @@ public:
 
     void message(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
+    bool confirm(const QString& text, const QString& caption) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
