@@ -32,12 +32,26 @@ bool leavesRunOpen(const QString& piece)
     return piece.count(DirectionRun::isolateStart) > piece.count(DirectionRun::isolateEnd);
 }
 
+// Each clue's line under the heading of its group ("Down:  5. Summit"), for naming it.
+QStringList namedClues(const QStringList& lines)
+{
+    QStringList named;
+    QString group;
+    for (const QString& line : lines) {
+        if (line.startsWith(u' '))
+            named << group + u' ' + line;
+        else if (!line.isEmpty())
+            group = line;
+    }
+    return named;
+}
+
 }  // namespace
 
 void printClueList(const QString& listing, PrintDevice& device, Ui& ui)
 {
     const QStringList lines = listingLines(listing);
-    if (!printDespiteGaps(ui, QObject::tr("These clues hold"), lines))
+    if (!printDespiteGaps(ui, QObject::tr("These clues hold"), namedClues(lines)))
         return;
     if (!PrintPageHeading(device, ui))
         return;

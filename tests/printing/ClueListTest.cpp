@@ -69,18 +69,29 @@ private Q_SLOTS:
 
     // From 25 mm down in Arial 10, a line of 25 dots on the recording device; 75 mm below
     // that hold 17 lines: the 74 lines of 70 clues make five pages.
+    void printsTheListOverAsManyPagesAsItNeeds_data()
+    {
+        QTest::addColumn<int>("clues");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("70 clues") << 70 << 5;
+        // The final empty line would be the only line of a second page.
+        QTest::newRow("the last clue fills the page") << 14 << 1;
+    }
     void printsTheListOverAsManyPagesAsItNeeds()
     {
-        QStringList clues;
-        for (int n = 1; n <= 70; ++n)
-            clues << QStringLiteral("%1%2 Clue %1").arg(n).arg(n % 2 ? u'a' : u'd');
-        Dialog dialog(withClues(clues));
+        QFETCH(int, clues);
+        QFETCH(int, pages);
+        QStringList added;
+        for (int n = 1; n <= clues; ++n)
+            added << QStringLiteral("%1%2 Clue %1").arg(n).arg(n % 2 ? u'a' : u'd');
+        Dialog dialog(withClues(added));
         dialog.device.printableMm = {203, 100};
         dialog.print();
 
         const QStringList lines = dialog.list.listing().split("\r\n");
         const auto texts = dialog.device.marksOf("text");
-        QCOMPARE(texts.size(), 1 + 74);
+        QCOMPARE(texts.size(), 1 + std::min(clues + 4, 17 * pages));
+        QCOMPARE(dialog.device.marksOf("page").size(), pages - 1);
         for (qsizetype i = 1; i < texts.size(); ++i) {
             QCOMPARE(texts[i].text + '@' + texts[i].style, lines[i - 1] + "@Arial 10");
             QCOMPARE(texts[i].page, int(1 + (i - 1) / 17));
