@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 
@@ -52,6 +54,10 @@ private Q_SLOTS:
         QTest::newRow("equal numbers in the exchange order")
             << QStringList{"5a A", "3a B", "3a C", "1a D"}
             << "Across:\r\n 1. D\r\n 3. C\r\n 3. B\r\n 5. A\r\n\r\nDown:\r\n\r\n";
+        QTest::newRow("a clue running right to left, isolated")
+            << QStringList{QStringLiteral("2d \u05e9\u05dc\u05d5\u05dd (5)")}
+            << QStringLiteral(
+                   "Across:\r\n\r\nDown:\r\n 2. \u2068\u05e9\u05dc\u05d5\u05dd (5)\u2069\r\n\r\n");
     }
     void listsAcrossThenDownByNumber()
     {
@@ -65,6 +71,67 @@ private Q_SLOTS:
         QCOMPARE(dialog.list.listing(), listing);
         QCOMPARE(dialog.tbClues()->toPlainText(), QString(listing).replace("\r\n", "\n"));
         QVERIFY(dialog.tbClues()->isReadOnly());
+    }
+
+    // Laid out as a left-to-right line whose clue text is a run of its own direction.
+    void keepsTheNumberFirstWhateverTheClueDirection_data()
+    {
+        QTest::addColumn<QString>("clue");
+        QTest::newRow("Hebrew") << QStringLiteral("שלום (5)");
+        QTest::newRow("Arabic, wider than the window")
+            << QStringLiteral("مرحبا ").repeated(40) + "(7)";
+    }
+    void keepsTheNumberFirstWhateverTheClueDirection()
+    {
+        QFETCH(QString, clue);
+        Dialog dialog(withClues({"26a " + clue}));
+        dialog.list.show();
+        const QTextBlock block = dialog.tbClues()->document()->findBlockByNumber(1);
+        QVERIFY(block.layout() && block.layout()->lineCount() == 1);
+        const QTextLine line = block.layout()->lineAt(0);
+        // The cursor before the "2" of " 26. ", left of every later position.
+        const qreal number = line.cursorToX(1);
+        QVERIFY2(number < 20, qPrintable(QString::number(number)));
+        for (int i = 2; i < block.length(); ++i)
+            QVERIFY2(line.cursorToX(i) > number, qPrintable(QString::number(i)));
+    }
+
+    // A character no font has (from a private-use plane) would be a gap on paper: before
+    // anything is printed, the setter is asked about the clue or title that holds it.
+    void asksBeforePrintingWhatWouldLeaveGaps_data()
+    {
+        QTest::addColumn<QString>("clue");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QList<bool>>("replies");
+        QTest::addColumn<QString>("named");
+        const QString odd = QStringLiteral("Odd 󰀀");
+        QTest::newRow("emoji joined and selected: no question")
+            << QStringLiteral("Owl 🦉‍❤️") << "Title" << QList<bool>{} << "";
+        QTest::newRow("a clue, declined")
+            << odd << "Title" << QList<bool>{false} << "Across:  1. " + odd;
+        QTest::newRow("a clue, accepted")
+            << odd << "Title" << QList<bool>{true} << "Across:  1. " + odd;
+        QTest::newRow("the title, declined") << "Pet" << odd << QList<bool>{false} << odd;
+    }
+    void asksBeforePrintingWhatWouldLeaveGaps()
+    {
+        QFETCH(QString, clue);
+        QFETCH(QString, title);
+        QFETCH(QList<bool>, replies);
+        QFETCH(QString, named);
+        Dialog dialog(withClues({"1a " + clue}));
+        dialog.ui.promptReplies = {title};
+        dialog.ui.confirmReplies = replies;
+        dialog.print();
+        QStringList questions;
+        for (const auto& shown : dialog.ui.shown) {
+            if (shown.kind == "question")
+                questions << shown.text;
+        }
+        QCOMPARE(questions.size(), replies.size());
+        QVERIFY(questions.isEmpty() || questions[0].contains(named));
+        const bool printed = replies.isEmpty() || replies.constLast();
+        QCOMPARE(dialog.device.marksOf("text").size(), printed ? 6 : 0);
     }
 
     // From 25 mm down in Arial 10, a line of 25 dots on the recording device; 75 mm below

@@ -1,6 +1,8 @@
 #include "PdfReading.h"
 #include "TestCrosswords.h"
 #include "app/Main.h"
+#include "printing/ClueListPrintout.h"
+#include "printing/ClueListText.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
 #include "support/Ink.h"
@@ -9,6 +11,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
@@ -207,6 +210,53 @@ private Q_SLOTS:
         read.sort();
         placed.sort();
         QCOMPARE(read, placed);
+    }
+
+    // Read back from paper: each clue's number stands first on its line, however the clue
+    // runs; an emoji leaves ink, in the outline emoji font, and letters stay in the font
+    // that stands for Arial.
+    void printsEveryClueWhole()
+    {
+        PdfRun run(QStringLiteral("Title"));
+        ClueTable clues{};
+        clues[0] = {QStringLiteral("Hot drink \u2615"), "TEA", 0, 0, 1, true};
+        clues[1] = {QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd (5)"),
+                    "SHALOM",
+                    0,
+                    1,
+                    26,
+                    true};
+        clues[2] = {QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(30) + "(7)",
+                    "HELLO",
+                    0,
+                    2,
+                    27,
+                    false};
+        printClueList(ClueListText::clueListText(clues, 3), run.device, run.ui);
+        const QString pdf = run.ui.pdfFileReply;
+        const auto words = PdfReading::words(pdf);
+        for (const QString number : {"26.", "27."}) {
+            const auto at = std::find_if(words.begin(), words.end(),
+                                         [&](const auto& word) { return word.first == number; });
+            QVERIFY2(at != words.end(), qPrintable(number));
+            for (const auto& [text, box] : words) {
+                if (qAbs(box.center().y() - at->second.center().y()) < 2)
+                    QVERIFY2(box.left() >= at->second.left(), qPrintable(number + ' ' + text));
+            }
+        }
+
+        const auto cup = std::find_if(words.begin(), words.end(), [](const auto& word) {
+            return word.first.contains(QStringLiteral("\u2615"));
+        });
+        QVERIFY(cup != words.end());
+        const QRectF box(cup->second.topLeft() * 150 / 72, cup->second.size() * 150 / 72);
+        QVERIFY(darkBounds(PdfReading::firstPage(pdf).copy(box.toAlignedRect())).isValid());
+        QStringList fonts;
+        for (const auto& font : Poppler::Document::load(pdf)->fonts())
+            fonts << font.name();
+        const QString arial = QFontInfo(QFont("Arial")).family().remove(u' ');
+        QVERIFY2(!fonts.filter("Symbola").isEmpty() && !fonts.filter(arial).isEmpty(),
+                 qPrintable(fonts.join(' ')));
     }
 
     // The job is given up with the reason, and the next print-out starts afresh.
