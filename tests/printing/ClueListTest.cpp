@@ -103,9 +103,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clue");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QList<bool>>("replies");
-        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("asked");
         const QString odd = QStringLiteral("Odd \U000F0000");
-        QTest::newRow("emoji joined and selected: no question")
+        QTest::newRow("emoji joined and selected")
             << QStringLiteral("Owl \U0001F989\u200d\u2764\ufe0f") << "Title" << QList<bool>{}
             << "";
         QTest::newRow("a clue, declined")
@@ -119,18 +119,17 @@ private Q_SLOTS:
         QFETCH(QString, clue);
         QFETCH(QString, title);
         QFETCH(QList<bool>, replies);
-        QFETCH(QString, named);
+        QFETCH(QString, asked);
         Dialog dialog(withClues({"1a " + clue}));
         dialog.ui.promptReplies = {title};
-        dialog.ui.confirmReplies = replies;
+        dialog.ui.questionReplies = replies;
         dialog.print();
         QStringList questions;
-        for (const auto& shown : dialog.ui.shown) {
-            if (shown.kind == "question")
-                questions << shown.text;
-        }
+        for (const auto& shown : dialog.ui.shown)
+            questions << (shown.kind == "question" ? shown.text : QString());
+        questions.removeAll({});
         QCOMPARE(questions.size(), replies.size());
-        QVERIFY(questions.isEmpty() || questions[0].contains(named));
+        QVERIFY(questions.isEmpty() || questions[0].contains(asked));
         const bool printed = replies.isEmpty() || replies.constLast();
         QCOMPARE(dialog.device.marksOf("text").size(), printed ? 6 : 0);
     }

@@ -245,12 +245,11 @@ private Q_SLOTS:
             }
         }
 
-        const auto cup = std::find_if(words.begin(), words.end(), [](const auto& word) {
-            return word.first.contains(QStringLiteral("\u2615"));
-        });
-        QVERIFY(cup != words.end());
-        const QRectF box(cup->second.topLeft() * 150 / 72, cup->second.size() * 150 / 72);
-        QVERIFY(darkBounds(PdfReading::firstPage(pdf).copy(box.toAlignedRect())).isValid());
+        QRectF cup;
+        for (const auto& [text, box] : words)
+            cup = text == QStringLiteral("\u2615") ? box : cup;
+        const QRect inked(cup.topLeft().toPoint() * 150 / 72, cup.size().toSize() * 150 / 72);
+        QVERIFY(!cup.isEmpty() && darkBounds(PdfReading::firstPage(pdf).copy(inked)).isValid());
         QStringList fonts;
         for (const auto& font : Poppler::Document::load(pdf)->fonts())
             fonts << font.name();

@@ -18,25 +18,17 @@ void ScriptedUi::message(const QString& text, const QString& caption)
     shown.append({QStringLiteral("message"), text, caption, {}});
 }
 
-namespace {
-
-// A command that keeps asking would loop for ever; end the whole run at once, since an
-// exception through the test library aborts it without end here.
-[[noreturn]] void unscripted(const char* what, const QString& text)
-{
-    std::fprintf(stderr, "FAIL! a %s was shown with no scripted reply left: %s\n", what,
-                 qPrintable(text));
-    std::fflush(stderr);
-    std::_Exit(EXIT_FAILURE);
-}
-
-}  // namespace
-
 QString ScriptedUi::prompt(const QString& text, const QString& caption, const QString& proposed)
 {
     shown.append({QStringLiteral("prompt"), text, caption, proposed});
-    if (promptReplies.isEmpty())
-        unscripted("prompt", text);
+    if (promptReplies.isEmpty()) {
+        // A command that keeps prompting would loop for ever; end the whole run at once,
+        // since an exception through the test library aborts it without end here.
+        std::fprintf(stderr, "FAIL! a prompt was shown with no scripted reply left: %s\n",
+                     qPrintable(text));
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
     const std::optional<QString> reply = promptReplies.takeFirst();
     return reply.value_or(QString());
 }
@@ -44,9 +36,7 @@ QString ScriptedUi::prompt(const QString& text, const QString& caption, const QS
 bool ScriptedUi::confirm(const QString& text, const QString& caption)
 {
     shown.append({QStringLiteral("question"), text, caption, {}});
-    if (confirmReplies.isEmpty())
-        unscripted("question", text);
-    return confirmReplies.takeFirst();
+    return !questionReplies.isEmpty() && questionReplies.takeFirst();
 }
 
 QString ScriptedUi::chooseDatabaseFile()

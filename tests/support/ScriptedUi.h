@@ -25,7 +25,7 @@ public:
 
     // Scripted answers, taken in order. std::nullopt stands for Cancel.
     QList<std::optional<QString>> promptReplies;
-    QList<bool> confirmReplies;  // true for Yes
+    QList<bool> questionReplies;  // true for Yes; No when none is left
     QString databaseFileReply;
     QString pdfFileReply;
     SaveFileChoice saveFileReply;
