@@ -73,18 +73,12 @@ private Q_SLOTS:
         QVERIFY(dialog.tbClues()->isReadOnly());
     }
 
-    // Laid out as a left-to-right line whose clue text is a run of its own direction.
-    void keepsTheNumberFirstWhateverTheClueDirection_data()
+    // Laid out as a left-to-right line whose clue text is a run of its own direction: the
+    // number of a long Arabic clue is not pushed off the window.
+    void keepsTheNumberFirstBeforeAClueRunningRightToLeft()
     {
-        QTest::addColumn<QString>("clue");
-        QTest::newRow("Hebrew") << QStringLiteral("\u05e9\u05dc\u05d5\u05dd (5)");
-        QTest::newRow("Arabic, wider than the window")
-            << QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(40) + "(7)";
-    }
-    void keepsTheNumberFirstWhateverTheClueDirection()
-    {
-        QFETCH(QString, clue);
-        Dialog dialog(withClues({"26a " + clue}));
+        Dialog dialog(
+            withClues({"26a " + QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(40)}));
         dialog.list.show();
         const QTextBlock block = dialog.tbClues()->document()->findBlockByNumber(1);
         QVERIFY(block.layout() && block.layout()->lineCount() == 1);
@@ -110,8 +104,6 @@ private Q_SLOTS:
             << "";
         QTest::newRow("a clue, declined")
             << odd << "Title" << QList<bool>{false} << "Across:  1. " + odd;
-        QTest::newRow("a clue, accepted")
-            << odd << "Title" << QList<bool>{true} << "Across:  1. " + odd;
         QTest::newRow("the title, declined") << "Pet" << odd << QList<bool>{false} << odd;
     }
     void asksBeforePrintingWhatWouldLeaveGaps()

@@ -220,29 +220,16 @@ private Q_SLOTS:
         PdfRun run(QStringLiteral("Title"));
         ClueTable clues{};
         clues[0] = {QStringLiteral("Hot drink \u2615"), "TEA", 0, 0, 1, true};
-        clues[1] = {QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd (5)"),
-                    "SHALOM",
-                    0,
-                    1,
-                    26,
-                    true};
-        clues[2] = {QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(30) + "(7)",
-                    "HELLO",
-                    0,
-                    2,
-                    27,
-                    false};
-        printClueList(ClueListText::clueListText(clues, 3), run.device, run.ui);
+        clues[1] = {QStringLiteral("\u05e9\u05dc\u05d5\u05dd (5)"), "SHALOM", 0, 1, 26, true};
+        printClueList(ClueListText::clueListText(clues, 2), run.device, run.ui);
         const QString pdf = run.ui.pdfFileReply;
         const auto words = PdfReading::words(pdf);
-        for (const QString number : {"26.", "27."}) {
-            const auto at = std::find_if(words.begin(), words.end(),
-                                         [&](const auto& word) { return word.first == number; });
-            QVERIFY2(at != words.end(), qPrintable(number));
-            for (const auto& [text, box] : words) {
-                if (qAbs(box.center().y() - at->second.center().y()) < 2)
-                    QVERIFY2(box.left() >= at->second.left(), qPrintable(number + ' ' + text));
-            }
+        const auto number = std::find_if(words.begin(), words.end(),
+                                         [&](const auto& word) { return word.first == "26."; });
+        QVERIFY(number != words.end());
+        for (const auto& [text, box] : words) {
+            if (qAbs(box.center().y() - number->second.center().y()) < 2)
+                QVERIFY2(box.left() >= number->second.left(), qPrintable(text));
         }
 
         QRectF cup;
