@@ -7,8 +7,12 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-GridView::GridView(ImageSurface& surface, PressHandler onPress, QWidget* parent)
-    : QWidget(parent), surface_(surface), onPress_(std::move(onPress))
+GridView::GridView(ImageSurface& surface, PressHandler onPress, ResizeHandler onResize,
+                   QWidget* parent)
+    : QWidget(parent),
+      surface_(surface),
+      onPress_(std::move(onPress)),
+      onResize_(std::move(onResize))
 {
     setObjectName(QStringLiteral("grid"));
     setAccessibleName(tr("Crossword grid"));
@@ -32,6 +36,8 @@ void GridView::resizeEvent(QResizeEvent* event)
 {
     surface_.setAreaSize(event->size());
     QWidget::resizeEvent(event);
+    if (onResize_)
+        onResize_();
 }
 
 void GridView::mousePressEvent(QMouseEvent* event)

@@ -6,14 +6,19 @@
 
 class ImageSurface;
 
-// The main window's client area: shows the backing image and reports mouse presses.
-// It never draws the grid itself; what it shows is what was drawn on the surface.
+// The main window's client area: shows the backing image and reports mouse presses and
+// changes of its size. It never draws the grid itself; what it shows is what was drawn on
+// the surface.
 class GridView final : public QWidget {
     Q_OBJECT
 public:
     using PressHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)>;
 
-    GridView(ImageSurface& surface, PressHandler onPress, QWidget* parent = nullptr);
+    using ResizeHandler = std::function<void()>;
+
+    // `onResize` runs once the surface has the new size.
+    GridView(ImageSurface& surface, PressHandler onPress, ResizeHandler onResize,
+             QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,4 +28,5 @@ protected:
 private:
     ImageSurface& surface_;
     PressHandler onPress_;
+    ResizeHandler onResize_;
 };

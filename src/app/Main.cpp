@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "About.h"
+#include "CheckWindow.h"
 #include "GridView.h"
 #include "QtUi.h"
 #include "WindowCaption.h"
@@ -10,7 +11,9 @@
 #include "editing/NewCrossword.h"
 #include "exchange/ExportCrossword.h"
 #include "printing/ClueList.h"
+#include "printing/GridPicture.h"
 #include "printing/GridPrintouts.h"
+#include "printing/PuzzlePage.h"
 #include "printing/QtPrintDevice.h"
 #include "storage/CrosswordDatabase.h"
 #include "storage/CrosswordName.h"
@@ -46,7 +49,7 @@ Main::Main(Ui* ui, QWidget* parent)
         [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position) {
             Form_MouseDown(button, shift, position);
         },
-        this);
+        [this] { GridDrawing::refitGrid(surface_, state_); }, this);
     setCentralWidget(view_);
     // Used where no window manager maximizes the window.
     resize(1000, 750);
@@ -67,6 +70,8 @@ void Main::Form_Load()
     setPrintMenuEnabled(false);
     mnuSaveCrossword_->setEnabled(false);
     mnuExportCrossword_->setEnabled(false);
+    mnuExportGridPicture_->setEnabled(false);
+    mnuCheckCrossword_->setEnabled(false);
     databasePath_ = locateDatabase(ui_);
     // The file itself is first touched by Open or Save, which report what they find.
     database_ = std::make_unique<CrosswordDatabase>(databasePath_);
@@ -98,6 +103,11 @@ void Main::buildMenus()
                                    QKeySequence(Qt::Key_F2), &Main::mnuSaveCrossword_Click);
     mnuExportCrossword_ = addCommand(mnuFile, "mnuExportCrossword", tr("&Export Crossword..."),
                                      QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
+    mnuExportGridPicture_ =
+        addCommand(mnuFile, "mnuExportGridPicture", tr("Export Grid &Picture..."), QKeySequence(),
+                   &Main::mnuExportGridPicture_Click);
+    mnuCheckCrossword_ = addCommand(mnuFile, "mnuCheckCrossword", tr("Chec&k Crossword"),
+                                    QKeySequence(), &Main::mnuCheckCrossword_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep2"));
     addCommand(mnuFile, "mnuExit", tr("E&xit"), QKeySequence(tr("Ctrl+X")), &Main::mnuExit_Click);
 
@@ -114,6 +124,11 @@ void Main::buildMenus()
     mnuPrint_->addSeparator()->setObjectName(QStringLiteral("sep3"));
     addCommand(mnuPrint_, "mnuPrintClues", tr("Print &Clues"), QKeySequence(tr("Ctrl+C")),
                &Main::mnuPrintClues_Click);
+    mnuPrint_->addSeparator()->setObjectName(QStringLiteral("sep5"));
+    addCommand(mnuPrint_, "mnuPrintPuzzlePage", tr("Print Puzzle &Page"),
+               QKeySequence(tr("Ctrl+Shift+P")), &Main::mnuPrintPuzzlePage_Click);
+    addCommand(mnuPrint_, "mnuPrintSolutionPage", tr("Print S&olution Page"),
+               QKeySequence(tr("Ctrl+Shift+S")), &Main::mnuPrintSolutionPage_Click);
 
     QAction* mnuAbout = menuBar()->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -135,6 +150,8 @@ void Main::enableCrosswordMenus()
     setPrintMenuEnabled(true);
     mnuSaveCrossword_->setEnabled(true);
     mnuExportCrossword_->setEnabled(true);
+    mnuExportGridPicture_->setEnabled(true);
+    mnuCheckCrossword_->setEnabled(true);
 }
 
 void Main::mnuNewCrossWord_Click()
@@ -165,6 +182,21 @@ void Main::mnuExportCrossword_Click()
     exportCrossword(state_, ui_);
 }
 
+void Main::mnuExportGridPicture_Click()
+{
+    exportGridPicture(state_, ui_);
+}
+
+void Main::mnuCheckCrossword_Click()
+{
+    showCrosswordCheck(
+        state_, ui_,
+        [this](const QList<QPoint>& cells) {
+            GridDrawing::highlightCells(surface_, state_, cells);
+        },
+        this);
+}
+
 void Main::mnuExit_Click()
 {
     close();
@@ -188,6 +220,16 @@ void Main::mnuPrintSolution_Click()
 void Main::mnuPrintClues_Click()
 {
     showClueList(state_, *printDevice_, ui_, this);
+}
+
+void Main::mnuPrintPuzzlePage_Click()
+{
+    printPuzzlePage(state_, *printDevice_, ui_);
+}
+
+void Main::mnuPrintSolutionPage_Click()
+{
+    printSolutionPage(state_, *printDevice_, ui_);
 }
 
 void Main::mnuAbout_Click()

@@ -40,11 +40,15 @@ public:
     void mnuOpenCrossword_Click();
     void mnuSaveCrossword_Click();
     void mnuExportCrossword_Click();
+    void mnuExportGridPicture_Click();
+    void mnuCheckCrossword_Click();
     void mnuExit_Click();
     void mnuViewClues_Click();
     void mnuPrintGrid_Click();
     void mnuPrintSolution_Click();
     void mnuPrintClues_Click();
+    void mnuPrintPuzzlePage_Click();
+    void mnuPrintSolutionPage_Click();
     void mnuAbout_Click();
     void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
 
@@ -69,4 +73,6 @@ private:
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;
     QAction* mnuExportCrossword_ = nullptr;
+    QAction* mnuExportGridPicture_ = nullptr;
+    QAction* mnuCheckCrossword_ = nullptr;
 };

@@ -2,11 +2,14 @@
 
 #include "Main.h"
 #include "WindowCaption.h"
+#include "model/ProgramInfo.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace {
 
@@ -15,6 +18,22 @@ namespace {
 QWidget* dialogParent(Main& window)
 {
     return window.isVisible() ? &window : nullptr;
+}
+
+const char* const databaseFilter = "Database files (*.mdb *.db *.sqlite *.sqlite3)";
+const QString databaseKey = QStringLiteral("startup/database");
+
+// "Name (*.a *.b)" lists *.a and *.b; a filter without brackets is its own pattern.
+QStringList filterPatterns(const QString& filter)
+{
+    const qsizetype open = filter.indexOf(u'(');
+    const QString inside = open < 0 ? filter : filter.mid(open + 1).section(u')', 0, 0);
+    return inside.split(u' ', Qt::SkipEmptyParts);
+}
+
+QSettings rememberedDatabase()
+{
+    return QSettings(ProgramInfo::name, ProgramInfo::name);
 }
 
 }  // namespace
@@ -52,11 +71,30 @@ QString QtUi::chooseDatabaseFile()
     // The user may pick an existing file or type the name of one to be created.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters({QStringLiteral("xword.mdb")});
+    const QStringList filters = {QStringLiteral("xword.mdb"), QObject::tr(databaseFilter),
+                                 QObject::tr("All files (*)")};
+    dialog.setNameFilters(filters);
     dialog.selectFile(QStringLiteral("xword.mdb"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // The file used last time, where it still exists, under the first filter that lists it.
+    const QFileInfo last(rememberedDatabase().value(databaseKey).toString());
+    if (!last.filePath().isEmpty() && last.isFile()) {
+        dialog.setDirectory(last.absolutePath());
+        dialog.selectFile(last.fileName());
+        for (const QString& filter : filters) {
+            if (QDir::match(filterPatterns(filter), last.fileName())) {
+                dialog.selectNameFilter(filter);
+                break;
+            }
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        // Cancel uses xword.mdb in the current folder, which is then the one to propose.
+        rememberedDatabase().remove(databaseKey);
         return {};
-    return dialog.selectedFiles().constFirst();
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    rememberedDatabase().setValue(databaseKey, QFileInfo(chosen).absoluteFilePath());
+    return chosen;
 }
 
 QString QtUi::choosePdfFile(const QString& proposedName)

@@ -3,8 +3,8 @@
 #include "model/ProgramInfo.h"
 #include "seams/Ui.h"
 
-QString askCrosswordTitle(Ui& ui)
+QString askCrosswordTitle(Ui& ui, const QString& ownTitle)
 {
     return ui.prompt(QStringLiteral("Enter Title for the Crossword:"), ProgramInfo::name,
-                     QStringLiteral("Crossword"));
+                     ownTitle.isEmpty() ? QStringLiteral("Crossword") : ownTitle);
 }

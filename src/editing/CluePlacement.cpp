@@ -76,6 +76,14 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
     ui.showModal(form);
 
     state.entryClue = trimBlanks(state.entryClue);
+    // Before the empty check: an answer wholly in such letters is not an empty one.
+    if (const QString letter = unfoldableLetter(state.entryAnswer); !letter.isEmpty()) {
+        ui.message(QStringLiteral("The answer holds the letter %1, which has no form in the "
+                                  "letters A to Z that a grid is written in.")
+                       .arg(letter),
+                   clueErrorCaption);
+        return;
+    }
     state.entryAnswer = NormalizeAnswer(trimBlanks(state.entryAnswer));
     if (state.entryClue.isEmpty() || state.entryAnswer.isEmpty()) {
         ui.message(QStringLiteral("Neither Clue nor Answer can be empty."), clueErrorCaption);
@@ -85,8 +93,15 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
     ClueEntry placed{state.entryClue,  state.entryAnswer, qint16(start.x()), qint16(start.y()), 0,
                      state.entryAcross};
     const qsizetype end = (placed.across ? start.x() : start.y()) + placed.answer.size();
-    if (end > (placed.across ? state.xGridSize : state.yGridSize)) {
-        ui.message(QStringLiteral("Answer is too long to fit into the grid."), clueErrorCaption);
+    if (const qsizetype past = end - (placed.across ? state.xGridSize : state.yGridSize);
+        past > 0) {
+        ui.message(QStringLiteral("Answer is too long to fit into the grid.\n"
+                                  "%1 runs %2 past the grid's last %3.")
+                       .arg(placed.answer,
+                            past == 1 ? QStringLiteral("1 letter")
+                                      : QStringLiteral("%1 letters").arg(past),
+                            placed.across ? QStringLiteral("column") : QStringLiteral("row")),
+                   clueErrorCaption);
         return;
     }
 
@@ -96,7 +111,11 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
     for (qsizetype k = 0; k < cells.size(); ++k) {
         const QString& held = state.gridLetters[cells[k].x()][cells[k].y()];
         if (!held.isEmpty() && held != placed.answer.at(k)) {
-            ui.message(QStringLiteral("Answers for clues are conflicting. Please check!"),
+            ui.message(QStringLiteral("Answers for clues are conflicting. Please check!\n"
+                                      "Row %1, column %2 holds %3; %4 needs %5 there.")
+                           .arg(cells[k].y() + 1)
+                           .arg(cells[k].x() + 1)
+                           .arg(held, placed.answer, placed.answer.at(k)),
                        QStringLiteral("Clues are conflicting"));
             return;
         }

@@ -24,11 +24,16 @@ void drawCellBox(Surface& surface, const PuzzleState& state, int column, int row
                     {left(state, column + 1), top(state, row + 1)});
 }
 
-void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row)
+void drawCellContent(Surface& surface, const PuzzleState& state, int column, int row,
+                     const QColor& fill)
 {
+    // The window may have shrunk under the clue dialog until no cell had a pixel; the
+    // letter is drawn when the grid is refitted.
+    if (state.cellWidth < 1 || state.cellHeight < 1)
+        return;
     const int windowPointSize = surface.fontPointSize();
     surface.fillBox({left(state, column) + 1, top(state, row) + 1},
-                    {left(state, column + 1) - 1, top(state, row + 1) - 1}, letterCellFill());
+                    {left(state, column + 1) - 1, top(state, row + 1) - 1}, fill);
     if (const auto number = firstClueNumberAt(state, column, row)) {
         surface.setFont(numberPointSize, false);
         surface.drawText({left(state, column), top(state, row)}, numberText(*number));
@@ -53,6 +58,18 @@ void drawGrid(Surface& surface, const PuzzleState& state)
     }
 }
 
+void highlightCells(Surface& surface, const PuzzleState& state, const QList<QPoint>& cells)
+{
+    static const QColor highlight(255, 214, 102);
+    drawGrid(surface, state);
+    for (const QPoint cell : cells) {
+        if (cell.x() >= 0 && cell.y() >= 0 && cell.x() < state.xGridSize &&
+            cell.y() < state.yGridSize && cell.x() < Capacity::maxGridSize &&
+            cell.y() < Capacity::maxGridSize)
+            drawCellContent(surface, state, cell.x(), cell.y(), highlight);
+    }
+}
+
 bool fitAndDrawGrid(Surface& surface, PuzzleState& state)
 {
     const QSize cell = GridGeometry::fitCells(surface.size(), state.xGridSize, state.yGridSize);
@@ -65,6 +82,17 @@ bool fitAndDrawGrid(Surface& surface, PuzzleState& state)
     }
     drawGrid(surface, state);
     return true;
+}
+
+void refitGrid(Surface& surface, PuzzleState& state)
+{
+    if (!state.hasGrid())
+        return;
+    const QSize cell = GridGeometry::fitCells(surface.size(), state.xGridSize, state.yGridSize);
+    // Unchanged cells: what is drawn is still right, and a redraw would only flicker.
+    if (cell == QSize(state.cellWidth, state.cellHeight))
+        return;
+    fitAndDrawGrid(surface, state);
 }
 
 }  // namespace GridDrawing

@@ -29,8 +29,12 @@ int fitCellSize(int pixels, int count)
 
 QSize fitCells(QSize area, int columns, int rows)
 {
-    return {fitCellSize(area.width() - 2 * marginX, columns),
-            fitCellSize(area.height() - 2 * marginY, rows)};
+    // Rounding up may carry the grid into the far margin, never past the area's last
+    // pixel: the last column and row keep their closing line and can be clicked.
+    const auto capped = [](int pixels, int margin, int count) {
+        return std::min(fitCellSize(pixels - 2 * margin, count), (pixels - margin - 1) / count);
+    };
+    return {capped(area.width(), marginX, columns), capped(area.height(), marginY, rows)};
 }
 
 std::optional<QPoint> cellAt(const PuzzleState& state, QPoint position)

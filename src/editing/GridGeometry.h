@@ -21,7 +21,8 @@ int top(const PuzzleState& state, int row);
 // One cell's size for `pixels` shared among `count` cells, rounded half to even.
 // Computed in single precision, as the grid has always been sized.
 int fitCellSize(int pixels, int count);
-// The cell sizes that fill `area` with a columns x rows grid; both may come out 0 or
+// The cell sizes that fill `area` with a columns x rows grid, by that rounding but never
+// so large that the grid's closing lines fall outside the area; both may come out 0 or
 // less when the area is too small.
 QSize fitCells(QSize area, int columns, int rows);
 

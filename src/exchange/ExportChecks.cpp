@@ -11,6 +11,15 @@ QString direction(bool across)
 
 }  // namespace
 
+std::optional<QString> firstNonLatin1(const QString& text)
+{
+    for (const char32_t character : text.toUcs4()) {
+        if (character == 0 || character > 0xFF)
+            return character == 0 ? QStringLiteral("NUL") : QString::fromUcs4(&character, 1);
+    }
+    return std::nullopt;
+}
+
 QString clueName(const ClueEntry& clue)
 {
     return QStringLiteral("%1 %2 (\"%3\")")

@@ -4,6 +4,12 @@
 
 #include <QString>
 
+#include <optional>
+
+// The first character a .puz file cannot hold, or nothing: it holds Latin-1 text only and
+// ends each text at a NUL.
+std::optional<QString> firstNonLatin1(const QString& text);
+
 // How a refusal names a clue: its number as the screen shows it, its direction and text,
 // as in 3 across ("Pet").
 QString clueName(const ClueEntry& clue);

@@ -31,6 +31,23 @@ QString proposedFileName(const QString& title)
     return name.isEmpty() ? QStringLiteral("Crossword") : name;
 }
 
+// Written beside the target and renamed over it, so a failure leaves any earlier file of
+// that name as it was. QSaveFile::write only fills a buffer, and Qt 6.4 commits even when
+// that buffer never reached the disk: every step is checked before the commit. The reason
+// when a step failed, else "".
+QString writeBeside(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return reason;
+    }
+    return out.commit() ? QString() : out.errorString();
+}
+
 }  // namespace
 
 void exportCrossword(const PuzzleState& state, Ui& ui)
@@ -65,12 +82,7 @@ void exportCrossword(const PuzzleState& state, Ui& ui)
                    caption);
         return;
     }
-    // Written beside the target and renamed over it, so a failure leaves any earlier
-    // file of that name as it was.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() ||
-        !out.commit()) {
-        ui.message(QStringLiteral("%1 could not be written: %2").arg(shownPath, out.errorString()),
-                   caption);
+    if (const QString reason = writeBeside(path, file.bytes); !reason.isEmpty()) {
+        ui.message(QStringLiteral("%1 could not be written: %2").arg(shownPath, reason), caption);
     }
 }

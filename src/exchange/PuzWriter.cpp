@@ -23,16 +23,6 @@ quint16 checksum(QByteArrayView bytes, quint16 sum)
     return sum;
 }
 
-// The first character a Latin-1 string cannot hold: the file ends each text at a NUL.
-std::optional<QString> firstNonLatin1(const QString& text)
-{
-    for (const char32_t character : text.toUcs4()) {
-        if (character == 0 || character > 0xFF)
-            return character == 0 ? QStringLiteral("NUL") : QString::fromUcs4(&character, 1);
-    }
-    return std::nullopt;
-}
-
 QString latin1Refusal(const QString& what, const QString& character)
 {
     return QStringLiteral(

@@ -4,10 +4,15 @@
 #include "common/LayoutFont.h"
 #include "seams/Ui.h"
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QWindow>
+
+#include <algorithm>
 
 const QString ClueList::caption = QStringLiteral("List Of All Clues");
 
@@ -16,13 +21,11 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
 {
     setObjectName(QStringLiteral("ClueList"));
     setWindowTitle(caption);
-    setFixedSize(463, 523);
     setFont(layoutFont(font()));
 
     tbClues_ = new QPlainTextEdit(this);
     tbClues_->setObjectName(QStringLiteral("tbClues"));
     tbClues_->setAccessibleName(tr("All clues, across and down"));
-    tbClues_->setGeometry(0, 0, 465, 473);
     tbClues_->setReadOnly(true);
     tbClues_->setLineWrapMode(QPlainTextEdit::NoWrap);
     tbClues_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -36,14 +39,38 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
 
     print_ = new QPushButton(tr("Print"), this);
     print_->setObjectName(QStringLiteral("Print"));
-    print_->setGeometry(192, 488, 81, 25);
     // Enter in the list must not start a print job.
     print_->setAutoDefault(false);
     connect(print_, &QPushButton::clicked, this, [this] { Print_Click(); });
     setTabOrder(tbClues_, print_);
+    fitToScreen();
 
     // Built now as well, so the dialog is complete before it is first shown.
     Form_Activate();
+}
+
+// The window's own size where the screen has room for it with its frame. On a smaller
+// or more scaled screen it takes what room there is: the list shrinks and the Print
+// button stays below it, centred, where it can be reached. Fitted again once shown, when
+// the window's own frame may be known.
+void ClueList::fitToScreen()
+{
+    const QSize design(463, 523);
+    const auto frameOf = [](const QWidget* widget) {
+        const QWindow* window = widget ? widget->window()->windowHandle() : nullptr;
+        return window ? window->frameMargins() : QMargins();
+    };
+    const QMargins own = frameOf(this);
+    const QMargins owner = frameOf(parentWidget());
+    const QMargins frame(std::max(own.left(), owner.left()), std::max(own.top(), owner.top()),
+                         std::max(own.right(), owner.right()),
+                         std::max(own.bottom(), owner.bottom()));
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = shownOn ? shownOn->availableGeometry().size().shrunkBy(frame) : design;
+    const QSize size = design.boundedTo(room).expandedTo(QSize(160, 120));
+    setFixedSize(size);
+    tbClues_->setGeometry(0, 0, size.width() + 2, size.height() - 50);
+    print_->setGeometry((size.width() - design.width()) / 2 + 192, size.height() - 35, 81, 25);
 }
 
 void ClueList::Form_Activate()
@@ -55,7 +82,7 @@ void ClueList::Form_Activate()
 
 void ClueList::Print_Click()
 {
-    printClueList(listing_, device_, ui_);
+    printClueList(listing_, device_, ui_, state_.crosswordTitle);
 }
 
 // Rebuilt each time the window is shown rather than each time it regains the focus: the
@@ -63,6 +90,7 @@ void ClueList::Print_Click()
 // place in the list whenever the title prompt of a print-out closes.
 void ClueList::showEvent(QShowEvent* event)
 {
+    fitToScreen();
     Form_Activate();
     QDialog::showEvent(event);
 }

@@ -29,6 +29,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitToScreen();
+
     const PuzzleState& state_;
     PrintDevice& device_;
     Ui& ui_;

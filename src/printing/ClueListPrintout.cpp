@@ -48,12 +48,12 @@ QStringList namedClues(const QStringList& lines)
 
 }  // namespace
 
-void printClueList(const QString& listing, PrintDevice& device, Ui& ui)
+void printClueList(const QString& listing, PrintDevice& device, Ui& ui, const QString& ownTitle)
 {
     const QStringList lines = listingLines(listing);
     if (!printDespiteGaps(ui, QObject::tr("These clues hold"), namedClues(lines)))
         return;
-    if (!PrintPageHeading(device, ui))
+    if (!PrintPageHeading(device, ui, ownTitle))
         return;
     device.setFontSize(listingPointSize);
     device.setFontBold(false);

@@ -34,9 +34,9 @@ void printAt(PrintDevice& device, QPoint point, const QString& text)
 void printBlankGrid(const PuzzleState& state, PrintDevice& device, Ui& ui)
 {
     const QSize cells = printedCells(state);
-    if (!PrintPageHeading(device, ui))
+    if (!PrintPageHeading(device, ui, state.crosswordTitle))
         return;
-    const QPoint origin = BeginGridLayout(device, ui, cells);
+    const QPoint origin = BeginGridLayout(device, cells);
 
     // Bold stays on from the title: the numbers of the blank grid print bold.
     device.setFontSize(numberPointSize);
@@ -56,9 +56,9 @@ void printBlankGrid(const PuzzleState& state, PrintDevice& device, Ui& ui)
 void printSolutionGrid(const PuzzleState& state, PrintDevice& device, Ui& ui)
 {
     const QSize cells = printedCells(state);
-    if (!PrintPageHeading(device, ui))
+    if (!PrintPageHeading(device, ui, state.crosswordTitle))
         return;
-    const QPoint origin = BeginGridLayout(device, ui, cells);
+    const QPoint origin = BeginGridLayout(device, cells);
 
     device.setTextTransparent(true);
     device.setFontSize(numberPointSize);

@@ -8,4 +8,3 @@ struct PuzzleState;
 // the clue numbers; the solution adds the letters. Neither changes the crossword.
 void printBlankGrid(const PuzzleState& state, PrintDevice& device, Ui& ui);
 void printSolutionGrid(const PuzzleState& state, PrintDevice& device, Ui& ui);
-

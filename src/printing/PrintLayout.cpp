@@ -4,17 +4,20 @@
 #include "PrintableText.h"
 #include "WrapLine.h"
 #include "common/TitlePrompt.h"
-#include "model/NumberText.h"
 #include "model/ProgramInfo.h"
 #include "model/Rounding.h"
 #include "seams/PrintDevice.h"
 #include "seams/Ui.h"
 
+#include <QLoggingCategory>
 #include <QObject>
 
 #include <algorithm>
 
 namespace {
+
+// Off unless asked for: QT_LOGGING_RULES="quillgrid.printing.debug=true".
+Q_LOGGING_CATEGORY(layoutLog, "quillgrid.printing", QtInfoMsg)
 
 constexpr QPointF titleTopMm(0, 10);
 constexpr QPointF referencePointMm(10, 30);
@@ -25,9 +28,9 @@ constexpr int letterInset = 2;
 // Between a title's last line and what follows it, where the title reaches that far down.
 constexpr qreal belowTitleMm = 3;
 
-// Where the page goes: the first portrait printer, or the current one when none is
-// portrait; with no printer at all, a PDF file the user names.
-bool choosePrinter(PrintDevice& device, Ui& ui)
+}  // namespace
+
+bool PrintLayout::choosePrinter(PrintDevice& device, Ui& ui)
 {
     const QList<InstalledPrinter> installed = device.printers();
     if (installed.isEmpty()) {
@@ -45,6 +48,8 @@ bool choosePrinter(PrintDevice& device, Ui& ui)
     }
     return true;
 }
+
+namespace {
 
 // The whole title, centred: in the title font when it fits the printable width, else in
 // the largest size down to the smallest that fits, and past that wrapped onto further
@@ -114,13 +119,13 @@ void EndPrintout(PrintDevice& device, Ui& ui)
 
 }  // namespace PrintLayout
 
-bool PrintPageHeading(PrintDevice& device, Ui& ui)
+bool PrintPageHeading(PrintDevice& device, Ui& ui, const QString& ownTitle)
 {
-    if (!choosePrinter(device, ui))
+    if (!PrintLayout::choosePrinter(device, ui))
         return false;
 
     // Cancel gives an empty title, and the print-out goes on without one.
-    const QString title = askCrosswordTitle(ui);
+    const QString title = askCrosswordTitle(ui, ownTitle);
     if (!printDespiteGaps(ui, QObject::tr("The title holds"), {title})) {
         device.setPdfFile({});  // the file named is not written
         return false;
@@ -134,7 +139,7 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui)
     return PrintLayout::jobGoesOn(device, ui);
 }
 
-QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells)
+QPoint BeginGridLayout(PrintDevice& device, QSize cells)
 {
     device.setCurrentPoint(
         {referencePointMm.x(), PrintLayout::contentTop(device, referencePointMm.y())});
@@ -142,9 +147,8 @@ QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells)
     const QPointF reference = device.currentPoint();
     const QPoint origin(int(qint16(roundHalfEven(reference.x()))),
                         int(qint16(roundHalfEven(reference.y()))));
-    // The message box has no caption of its own and so shows the program's title.
-    ui.message(numberText(origin.x()) + QStringLiteral("  ") + numberText(origin.y()),
-               PrintLayout::applicationTitle);
+    // Kept for whoever debugs a layout; a setter has no use for printer dots.
+    qCDebug(layoutLog).noquote() << "grid origin in printer dots:" << origin.x() << origin.y();
     device.setFillColour(QColor(0, 0, 0));
     device.setFillStyle(FillStyle::Solid);
     // Raising the resolution instead would shrink the cells under fonts of the same size,

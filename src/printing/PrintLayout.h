@@ -28,6 +28,9 @@ QPoint cellTopLeft(QPoint origin, int column, int row);
 // area of `printableDots`: 1 when it fits as it is.
 qreal gridScale(QSize cells, QPoint origin, QSizeF printableDots);
 
+// Where the page goes: the first portrait printer, or the current one when none is
+// portrait; with no printer at all, a PDF file the user names. False when none was named.
+bool choosePrinter(PrintDevice& device, Ui& ui);
 // Reports why the job failed and ends it; true when there was nothing to report.
 bool jobGoesOn(PrintDevice& device, Ui& ui);
 // Where the page's content starts, in millimetres: `usualTopMm`, or lower where the lines
@@ -38,15 +41,14 @@ void EndPrintout(PrintDevice& device, Ui& ui);
 
 }  // namespace PrintLayout
 
-// Chooses the printer, asks for the title and prints it centred 10 mm down in Arial 14
-// bold; the unit is millimetres afterwards. False when the print-out is abandoned: no
-// PDF file was named, the setter would rather not print a title that leaves gaps on
-// paper, or the printer could not be started (reported).
-bool PrintPageHeading(PrintDevice& device, Ui& ui);
-// Fixes the grid's reference point 10 mm / 30 mm in (lower under a long title), shows it
-// in printer dots and leaves the unit in dots with a solid black fill. A grid of `cells`
-// too large for the page is then drawn smaller as a whole, towards the point. Returns the
-// point.
-QPoint BeginGridLayout(PrintDevice& device, Ui& ui, QSize cells);
+// Chooses the printer, asks for the title (proposing the crossword's own) and prints it
+// centred 10 mm down in Arial 14 bold; the unit is millimetres afterwards. False when the
+// print-out is abandoned: no PDF file was named, the setter would rather not print a title
+// that leaves gaps on paper, or the printer could not be started (reported).
+bool PrintPageHeading(PrintDevice& device, Ui& ui, const QString& ownTitle = {});
+// Fixes the grid's reference point 10 mm / 30 mm in (lower under a long title) and leaves
+// the unit in dots with a solid black fill. A grid of `cells` too large for the page is then
+// drawn smaller as a whole, towards the point. Returns the point.
+QPoint BeginGridLayout(PrintDevice& device, QSize cells);
 // The black cell box and, for a cell holding a letter, the white box inside it.
 void DrawCellFrame(PrintDevice& device, int column, int row, QPoint origin, bool letterCell);

@@ -1,19 +1,28 @@
 #include "QtPrintDevice.h"
 
+#include "PdfBesideTarget.h"
 #include "PrintFont.h"
 #include "SystemPrinters.h"
 #include "model/ProgramInfo.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal millimetresPerInch = 25.4;
+// 10 mm, in the whole points a PDF page is laid out in: no real printer prints reliably
+// closer to the edge, whatever its driver reports.
+constexpr qreal leastMarginPoints = 29;
 
 // Every line break a typed text may hold: the listing's own CR LF, and lone LF or CR.
 const QRegularExpression& lineBreak()
@@ -29,11 +38,19 @@ QtPrintDevice::QtPrintDevice(Catalogue catalogue)
 {
 }
 
+QtPrintDevice::QtPrintDevice(QPaintDevice& canvas)
+    : catalogue_([] { return QList<InstalledPrinter>(); }),
+      canvas_(&canvas),
+      dotsPerInch_(canvas.logicalDpiX())
+{
+}
+
 QtPrintDevice::~QtPrintDevice()
 {
     // A job left open by an abandoned print-out is dropped, not sent half done.
     if (painter_ && painter_->isActive()) {
-        printer_->abort();
+        if (printer_)
+            printer_->abort();
         painter_->end();
     }
 }
@@ -58,22 +75,27 @@ QList<InstalledPrinter> QtPrintDevice::printers()
 void QtPrintDevice::setCurrentPrinter(const QString& name)
 {
     currentPrinter_ = name;
-    if (job_ == Job::None)
-        printer_.reset();
+    if (job_ == Job::None) {
+        dropPrinter();
+        metrics_.reset();
+    }
 }
 
 void QtPrintDevice::setPdfFile(const QString& path)
 {
     pdfFile_ = path;
-    if (job_ == Job::None)
-        printer_.reset();
+    if (job_ == Job::None) {
+        dropPrinter();
+        metrics_.reset();
+    }
 }
 
 void QtPrintDevice::setResolution(int dotsPerInch)
 {
-    if (job_ != Job::None || dotsPerInch <= 0)
+    if (job_ != Job::None || dotsPerInch <= 0 || canvas_)
         return;
     dotsPerInch_ = dotsPerInch;
+    metrics_.reset();
     if (printer_)
         printer_->setResolution(dotsPerInch);
 }
@@ -81,16 +103,19 @@ void QtPrintDevice::setResolution(int dotsPerInch)
 void QtPrintDevice::setFontName(const QString& name)
 {
     font_.setFamilies(printFamilies(name));
+    metrics_.reset();
 }
 
 void QtPrintDevice::setFontSize(qreal points)
 {
     font_.setPointSizeF(points);
+    metrics_.reset();
 }
 
 void QtPrintDevice::setFontBold(bool bold)
 {
     font_.setBold(bold);
+    metrics_.reset();
 }
 
 void QtPrintDevice::setUnit(PrintUnit unit)
@@ -107,17 +132,33 @@ void QtPrintDevice::setScale(qreal factor, QPointF anchor)
 
 QSizeF QtPrintDevice::printableSize()
 {
+    if (canvas_)
+        return paperSize();
     return printer().pageLayout().paintRect(QPageLayout::Millimeter).size() * unitsPerMm();
+}
+
+QSizeF QtPrintDevice::paperSize()
+{
+    if (canvas_)
+        return QSizeF(canvas_->width(), canvas_->height()) / dotsPerMm() * unitsPerMm();
+    return printer().pageLayout().fullRect(QPageLayout::Millimeter).size() * unitsPerMm();
+}
+
+QPointF QtPrintDevice::printableCorner()
+{
+    if (canvas_)
+        return {};
+    return printer().pageLayout().paintRect(QPageLayout::Millimeter).topLeft() * unitsPerMm();
 }
 
 qreal QtPrintDevice::textWidth(const QString& text)
 {
-    return fromDots(QFontMetricsF(font_, &printer()).horizontalAdvance(text));
+    return fromDots(metrics().horizontalAdvance(text));
 }
 
 qreal QtPrintDevice::lineHeight()
 {
-    return fromDots(QFontMetricsF(font_, &printer()).lineSpacing());
+    return fromDots(metrics().lineSpacing());
 }
 
 QPointF QtPrintDevice::currentPoint() const
@@ -139,7 +180,7 @@ void QtPrintDevice::printText(const QString& text)
     // A line starts at the left whatever its text; a clue or title running right to left
     // is an isolated run of its own inside it.
     painter_->setLayoutDirection(Qt::LeftToRight);
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF& metrics = this->metrics();
     QPointF at = toDots(currentPoint());
     const QStringList lines = text.split(lineBreak());
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -193,7 +234,7 @@ void QtPrintDevice::newPage()
 {
     if (!started())
         return;
-    if (!printer_->newPage())
+    if (printer_ && !printer_->newPage())
         failure_ = QObject::tr("The printer could not start a new page.");
     pointMm_ = {};
 }
@@ -204,6 +245,11 @@ bool QtPrintDevice::endDocument()
     if (sent && !painter_->end()) {
         failure_ = QObject::tr("The print-out could not be finished on \"%1\".")
                        .arg(pdfFile_.isEmpty() ? currentPrinter() : pdfFile_);
+    } else if (sent && failure_.isEmpty() && pdfPart_ && !pdfPart_->finish()) {
+        failure_ = QObject::tr(
+                       "The file \"%1\" could not be written: %2. Any earlier file of "
+                       "that name is as it was.")
+                       .arg(pdfFile_, pdfPart_->why());
     }
     sent = sent && failure_.isEmpty();
     resetJob();
@@ -215,17 +261,44 @@ QPrinter& QtPrintDevice::printer()
     if (printer_)
         return *printer_;
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    metrics_.reset();
     if (pdfFile_.isEmpty()) {
         printer_->setPrinterName(currentPrinter());
     } else {
+        pdfPart_ = std::make_unique<PdfBesideTarget>(pdfFile_);
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdfFile_);
+        printer_->setOutputFileName(pdfPart_->partPath());
     }
     printer_->setResolution(dotsPerInch_);
     printer_->setPageOrientation(QPageLayout::Portrait);
     printer_->setFullPage(false);
+    if (!pdfFile_.isEmpty()) {
+        // A file has no paper of its own: it takes the paper of the place it is made in.
+        const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+        printer_->setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+    }
+    const QMarginsF driver = printer_->pageLayout().margins(QPageLayout::Point);
+    printer_->setPageMargins(QMarginsF(std::max(driver.left(), leastMarginPoints),
+                                       std::max(driver.top(), leastMarginPoints),
+                                       std::max(driver.right(), leastMarginPoints),
+                                       std::max(driver.bottom(), leastMarginPoints)),
+                             QPageLayout::Point);
     printer_->setDocName(ProgramInfo::name);
     return *printer_;
+}
+
+const QFontMetricsF& QtPrintDevice::metrics()
+{
+    if (!metrics_)
+        metrics_.emplace(font_, &target());
+    return *metrics_;
+}
+
+QPaintDevice& QtPrintDevice::target()
+{
+    if (canvas_)
+        return *canvas_;
+    return printer();
 }
 
 bool QtPrintDevice::started()
@@ -238,14 +311,21 @@ bool QtPrintDevice::started()
         return false;
 
     failure_.clear();
-    QPrinter& target = printer();
+    QPaintDevice& drawnOn = target();
     painter_ = std::make_unique<QPainter>();
     // A queue removed since it was chosen would take the job and lose it without a word.
     const bool queueGone =
-        pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
-    if (queueGone || !painter_->begin(&target)) {
-        if (!pdfFile_.isEmpty())
-            failure_ = QObject::tr("The file \"%1\" could not be written.").arg(pdfFile_);
+        !canvas_ && pdfFile_.isEmpty() && QPrinterInfo::printerInfo(currentPrinter()).isNull();
+    // Without a file of its own the printer would fall back on the default queue.
+    const bool noPdfFile = !canvas_ && !pdfFile_.isEmpty() && pdfPart_->partPath().isEmpty();
+    if (queueGone || noPdfFile || !painter_->begin(&drawnOn)) {
+        if (canvas_)
+            failure_ = QObject::tr("The picture could not be drawn.");
+        else if (!pdfFile_.isEmpty())
+            failure_ = QObject::tr("The file \"%1\" could not be written: %2.")
+                           .arg(pdfFile_, pdfPart_->why().isEmpty()
+                                              ? QObject::tr("the PDF could not be started")
+                                              : pdfPart_->why());
         else if (currentPrinter().isEmpty())
             failure_ = QObject::tr("No printer is installed.");
         else
@@ -255,6 +335,7 @@ bool QtPrintDevice::started()
         return false;
     }
     job_ = Job::Printing;
+    painter_->setRenderHint(QPainter::Antialiasing, canvas_ != nullptr);
     painter_->setTransform(scaling_);
     return true;
 }
@@ -279,15 +360,22 @@ qreal QtPrintDevice::fromDots(qreal dots) const
     return dots / dotsPerMm() * unitsPerMm();
 }
 
+void QtPrintDevice::dropPrinter()
+{
+    printer_.reset();
+    pdfPart_.reset();
+}
+
 void QtPrintDevice::resetJob()
 {
     painter_.reset();
-    printer_.reset();
+    dropPrinter();
     job_ = Job::None;
     pdfFile_.clear();
-    dotsPerInch_ = defaultDotsPerInch;
+    dotsPerInch_ = canvas_ ? canvas_->logicalDpiX() : defaultDotsPerInch;
     // Each print-out sets up what it draws with; nothing carries over from the last.
     font_ = QFont();
+    metrics_.reset();
     unit_ = PrintUnit::Dots;
     pointMm_ = {};
     fillStyle_ = FillStyle::Transparent;

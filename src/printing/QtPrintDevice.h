@@ -3,12 +3,15 @@
 #include "seams/PrintDevice.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QTransform>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
+class PdfBesideTarget;
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -20,6 +23,9 @@ public:
 
     using Catalogue = std::function<QList<InstalledPrinter>()>;
     explicit QtPrintDevice(Catalogue catalogue = nullptr);
+    // Draws on `canvas` (a picture: an image or an SVG generator) instead, all of it
+    // printable, at its own resolution. The canvas outlives the device.
+    explicit QtPrintDevice(QPaintDevice& canvas);
     ~QtPrintDevice() override;
 
     // The printer jobs go to until one is chosen: the system's default.
@@ -35,6 +41,8 @@ public:
     void setUnit(PrintUnit unit) override;
     void setScale(qreal factor, QPointF anchor) override;
     QSizeF printableSize() override;
+    QSizeF paperSize() override;
+    QPointF printableCorner() override;
     qreal textWidth(const QString& text) override;
     qreal lineHeight() override;
     QPointF currentPoint() const override;
@@ -53,6 +61,11 @@ private:
     enum class Job { None, Printing, Failed };
 
     QPrinter& printer();
+    void dropPrinter();
+    // What is drawn on and measured against: the canvas, or else the printer.
+    QPaintDevice& target();
+    // The current font's, measured once: a page of clues measures thousands of texts.
+    const QFontMetricsF& metrics();
     // Starts the job at its first output, with the scale in force; false when it failed.
     bool started();
     qreal dotsPerMm() const;
@@ -62,10 +75,12 @@ private:
     void resetJob();
 
     Catalogue catalogue_;
+    QPaintDevice* canvas_ = nullptr;
     std::optional<QString> currentPrinter_;
     QString pdfFile_;
     int dotsPerInch_ = defaultDotsPerInch;
     QFont font_;
+    std::optional<QFontMetricsF> metrics_;
     PrintUnit unit_ = PrintUnit::Dots;
     QPointF pointMm_;  // kept in millimetres so the resolution may still change
     FillStyle fillStyle_ = FillStyle::Transparent;
@@ -76,5 +91,6 @@ private:
     Job job_ = Job::None;
     QString failure_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PdfBesideTarget> pdfPart_;  // with the printer, when it writes a PDF
     std::unique_ptr<QPainter> painter_;
 };

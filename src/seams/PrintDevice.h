@@ -22,6 +22,9 @@ enum class FillStyle { Transparent, Solid };
 // The printer as the print-outs drive it. Positions are measured from the top left
 // corner of the printable area, x to the right and y downwards, in the current unit.
 //
+// The printable area keeps at least 10 mm from the paper's edge, however close to it a
+// driver would print.
+//
 // A job begins with its first output (text or box) and ends with endDocument(); the
 // settings made before the first output (printer, PDF file, resolution) belong to that
 // job, while the current printer outlasts it.
@@ -48,6 +51,10 @@ public:
     virtual void setScale(qreal factor, QPointF anchor) = 0;
 
     virtual QSizeF printableSize() = 0;
+    // The whole sheet, and where on it the printable area's top left corner lies: a page
+    // that keeps its own margins from the paper's edge reads them from these.
+    virtual QSizeF paperSize() = 0;
+    virtual QPointF printableCorner() = 0;
     virtual qreal textWidth(const QString& text) = 0;
     // How far printText() moves down for one line in the current font.
     virtual qreal lineHeight() = 0;

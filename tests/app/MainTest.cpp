@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "printing/TestCrosswords.h"
+#include "support/FullDisk.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -95,8 +96,9 @@ private Q_SLOTS:
         Scripted app;
         QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
-                 "&Export Crossword...;-;E&xit;&Print;&View Clues;-;Print &Grid;"
-                 "Print Sol&ution;-;Print &Clues;&About");
+                 "&Export Crossword...;Export Grid &Picture...;Chec&k Crossword;-;E&xit;"
+                 "&Print;&View Clues;-;Print &Grid;Print Sol&ution;-;Print &Clues;-;"
+                 "Print Puzzle &Page;Print S&olution Page;&About");
     }
 
     // Alt + the title's letter opens its menu and the command's letter runs it, as does its
@@ -122,6 +124,8 @@ private Q_SLOTS:
         row("mnuPrintGrid", Qt::CTRL | Qt::Key_G, Qt::Key_P, Qt::Key_G, true);
         row("mnuPrintSolution", Qt::CTRL | Qt::Key_U, Qt::Key_P, Qt::Key_U, true);
         row("mnuPrintClues", Qt::CTRL | Qt::Key_C, Qt::Key_P, Qt::Key_C, true);
+        row("mnuPrintPuzzlePage", Qt::CTRL | Qt::SHIFT | Qt::Key_P, Qt::Key_P, Qt::Key_P, true);
+        row("mnuPrintSolutionPage", Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::Key_P, Qt::Key_O, true);
     }
     void keysReachEveryCommand()
     {
@@ -259,6 +263,18 @@ private Q_SLOTS:
         QVERIFY(app.ui.messages().constLast().startsWith(missing + " could not be written: "));
         QCOMPARE(app.main.state().clueCount, 5);
         QCOMPARE(app.main.state().crosswordTitle, QString());
+
+        // The write fails only when the buffer goes to the disk, and Qt commits even then.
+        FullDisk disk;
+        if (!disk.mounted)
+            QSKIP(FullDisk::skipReason);
+        disk.write("mine.ipuz", "earlier");
+        disk.write("ballast", QByteArray(1024, 'x'), true);
+        exportTo(disk.filePath("mine.ipuz"), QStringLiteral(".ipuz crossword (*.ipuz)"));
+        QCOMPARE(app.ui.messages().constLast(),
+                 disk.filePath("mine.ipuz") + " could not be written: No space left on device");
+        QCOMPARE(disk.read("mine.ipuz"), "earlier");
+        QCOMPARE(disk.files(), QStringList({"ballast", "mine.ipuz"}));
     }
 };
 

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Drives the real program as a person does, with key presses and mouse clicks in an X
 # server of its own: a new database, a 10 x 10 crossword after a bad size, three crossing
-# clues and a refused one, a save, the clue list, the three print-outs, Exit; then a
-# second start that opens the crossword by name, adds a clue and saves again. The file,
-# the printed pages and a screenshot after each step are checked and kept in the folder
-# given. Exit status 77 (a skip) only where no X server can start.
+# clues and a refused one, a save, the clue list, the three print-outs and the puzzle
+# page, Exit; then a second start that opens the crossword by name, adds a clue and saves
+# again. The file, the printed pages and a screenshot after each step are checked and kept
+# in the folder given. Exit status 77 (a skip) only where no X server can start. On the
+# way: a start cancelled, the window shrunk, and the second start taking the proposed
+# database.
 #
 # Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
 set -euo pipefail
 
-program="$1"
-out="$2"
+program=$(realpath "$1")
+out=$(realpath -m "$2")
 rm -rf "$out"
-mkdir -p "$out/home" "$out/runtime"
+mkdir -p "$out/home" "$out/runtime" "$out/folder"
+cd "$out/folder"  # where a cancelled start-up dialog puts xword.mdb
 chmod 700 "$out/runtime"
 database="$out/crosswords.db"
 pids=()
@@ -111,12 +114,11 @@ start_program() {
         "$program" >>"$out/quillgrid.log" 2>&1 &
     app=$!
     pids+=("$app")
-    local dialog
     dialog=$(window '^Locate the Database file')
     screenshot "$1-file-dialog"
-    # The name field holds the proposed xword.mdb; a person replaces it.
-    xdotool key ctrl+a
-    type_text "$database"
+    [ "${2:-}" = by-hand ] && return  # the caller acts on the dialog
+    # The name field holds the proposed file; a person takes it, or replaces it.
+    [ "${2:-}" = proposed ] || { xdotool key ctrl+a && type_text "$database"; }
     xdotool key Return
     wait_until "the file dialog to close" gone "$dialog"
     main=$(window '^Quillgrid$')
@@ -192,11 +194,10 @@ next_pdf() {
     pdftotext "$out/$name.pdf" "$out/$name.txt"
 }
 
-# A print-out started by `keys`: the title prompt, and for a grid the message of its
-# reference point.
+# A print-out started by `keys`: the title prompt, and nothing else to answer.
 print_out() {
-    local name="$1" title="$2" origin_message="$3"
-    shift 3
+    local name="$1" title="$2"
+    shift 2
     local before
     before=$(ls "$QUILLGRID_CUPS_PORTRAIT_DIR")
     xdotool "$@"
@@ -206,12 +207,6 @@ print_out() {
     type_text "$title"
     screenshot "$name-title"
     answer_and_close "$prompt" key Return
-    if [ "$origin_message" = yes ]; then
-        local message
-        message=$(window '^Quillgrid$')
-        screenshot "$name-reference-point"
-        answer_and_close "$message" key Return
-    fi
     next_pdf "$name" "$before"
 }
 
@@ -236,6 +231,22 @@ if [ -z "${QUILLGRID_TEST_CUPS_SERVER:-}" ] || [ -z "${QUILLGRID_CUPS_PORTRAIT_D
 else
     printing=yes
 fi
+
+# Cancel, over a database of the folder that the filter for any database lists and that
+# is selected, still means xword.mdb in the current folder.
+touch puzzles.mdb notes.txt
+start_program cancelled by-hand
+xdotool key Tab alt+Down Down Return shift+Tab
+type_text "puzzles.mdb"
+screenshot "database-filter"
+xdotool key Escape sleep 0.5  # which may only close the name's completion list
+gone "$dialog" || answer_and_close "$dialog" key Escape
+main=$(window '^Quillgrid$')
+xdotool key ctrl+o
+naming=$(window '^Name of the Crossword$')
+answer_and_close "$naming" key Escape
+[ -s xword.mdb ] && [ ! -s puzzles.mdb ] || fail "Cancel did not leave xword.mdb in use"
+exit_program
 
 # First start: a new file, a crossword of three clues, saved, listed and printed.
 start_program first
@@ -264,6 +275,22 @@ conflict=$(window '^Clues are conflicting$')
 screenshot "conflicting-clue-refused"
 answer_and_close "$conflict" key Return
 screenshot "three-clues"
+
+# Restored (by a double click on its title bar) and shrunk, the window shows the whole grid
+# refitted, and its last cell takes a press.
+top=$(xprop -id "$main" _NET_FRAME_EXTENTS | cut -d, -f3)
+eval "$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left \(.\): *\(.*\)/\1=\2/p')"
+xdotool mousemove $((X + 60)) $((Y - top / 2)) click --repeat 2 --delay 80 1
+wait_until "the window to be restored" sh -c "! xprop -id $main _NET_WM_STATE | grep -q MAX"
+xdotool windowsize --sync "$main" 420 330
+find_grid
+screenshot "shrunk"
+xdotool mousemove --window "$main" $((grid_left + 9 * cell_width + 2)) \
+    $((grid_top + 9 * cell_height + 2)) click 1
+form=$(window '^Enter the Clue and Answer$')
+answer_and_close "$form" key Escape
+empty=$(window '^Clue error$')
+answer_and_close "$empty" key Return
 
 xdotool windowactivate --sync "$main" key F2
 naming=$(window '^Name of the Crossword$')
@@ -294,18 +321,19 @@ screenshot "clue-list"
 answer_and_close "$list" key Escape
 
 if [ "$printing" = yes ]; then
-    print_out grid "Grid Page" yes windowactivate --sync "$main" key ctrl+g
-    print_out solution "Solution Page" yes windowactivate --sync "$main" key ctrl+u
+    print_out grid "Grid Page" windowactivate --sync "$main" key ctrl+g
+    print_out solution "Solution Page" windowactivate --sync "$main" key ctrl+u
+    print_out puzzle "Puzzle Page" windowactivate --sync "$main" key ctrl+shift+p
     xdotool windowactivate --sync "$main" key ctrl+c
     list=$(window '^List Of All Clues$')
     # The list has the focus; the Print button is next in the tab order.
-    print_out clues "Clue Page" no key Tab space
+    print_out clues "Clue Page" key Tab space
     answer_and_close "$list" windowactivate --sync "$list" key Escape
 fi
 exit_program
 
 # Second start: the same file, the crossword opened by its name, one more clue saved.
-start_program second
+start_program second proposed
 xdotool key ctrl+o
 naming=$(window '^Name of the Crossword$')
 type_text "Birds"
@@ -336,5 +364,7 @@ if [ "$printing" = yes ]; then
         "1 2 A I K L N O O Page Solution W"
     expect_equal "the clue print-out" "$(tr -s ' \n\f' ' ' <"$out/clues.txt")" \
         "Clue Page Across: 1. Night bird Down: 1. Tree 2. Big cat "
+    expect_equal "words of the puzzle page" "$(words "$out/puzzle.txt")" \
+        "(3) (3) (4) 1 1 1 2 2 Across Big Down Night Page Puzzle Tree bird cat"
 fi
 echo "The program was driven through both starts; screenshots and files are in $out."

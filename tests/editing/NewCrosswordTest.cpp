@@ -84,6 +84,8 @@ private Q_SLOTS:
         row("25 x 15 in 600 x 400", {600, 400}, {25, 15}, {23, 26});
         row("13.5 px round to 14", {155, 400}, {10, 10}, {14, 39});
         row("cells of one pixel", {30, 20}, {10, 10}, {1, 1});
+        // 978 / 30 = 32.6 rounds to 33, whose last row would end at 995, below the area.
+        row("never past the area's last pixel", {600, 988}, {10, 30}, {58, 32});
         row("30 columns in 10 px", {30, 200}, {30, 30}, {});
         row("10 rows in 4 px", {200, 14}, {10, 10}, {});
     }

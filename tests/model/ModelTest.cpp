@@ -43,21 +43,35 @@ private Q_SLOTS:
         QCOMPARE(readReplyNumber(reply), value);
     }
 
-    void keepsAsciiLettersOfAnAnswerInCapitals_data()
+    void foldsTheLettersOfAnAnswerToCapitals_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("blank and apostrophe") << "new york's" << "NEWYORKS";
-        QTest::newRow("digits and hyphen") << "R2-D2" << "RD";
-        QTest::newRow("letters beyond ASCII") << QString::fromUtf8("caf\u00e9 \u00c5se\u00df")
-                                              << "CAFSE";
-        QTest::newRow("neighbours of the letter ranges") << "@[`{AZaz" << "AZAZ";
+        QTest::addColumn<QString>("refused");  // the letter named, "" when none
+        const auto row = [](const char* name, const char* typed, const char* answer,
+                            const char* refused = "") {
+            QTest::newRow(name) << QString::fromUtf8(typed) << answer
+                                << QString::fromUtf8(refused);
+        };
+        row("blank and apostrophe", "new york's", "NEWYORKS");
+        row("digits and hyphen", "R2-D2", "RD");
+        row("neighbours of the letter ranges", "@[`{AZaz", "AZAZ");
+        row("accents, composed", "caf\u00e9 na\u00efve \u00c5SE", "CAFENAIVEASE");
+        row("accents, typed as separate marks", "cafe\u0301 nai\u0308ve", "CAFENAIVE");
+        row("by hand", "Stra\u00dfe \u00e6on \u0152uvre s\u00f8 \u00fe\u00f0\u0142\u0131",
+            "STRASSEAEONOEUVRESOTHDLI");
+        row("compatibility forms; emoji dropped", "\ufb01n \uff21 \u02bcn\U0001F31E", "FINAN");
+        row("Greek", "caf\u00e9 \u03a9mega", "CAFEMEGA", "\u03a9");
+        row("Cyrillic after a fold", "\u00e9\u0436\u0443\u043a", "E", "\u0436");
+        row("CJK beyond 16 bits", "a\U00020000b", "AB", "\U00020000");
     }
-    void keepsAsciiLettersOfAnAnswerInCapitals()
+    void foldsTheLettersOfAnAnswerToCapitals()
     {
         QFETCH(QString, typed);
         QFETCH(QString, answer);
+        QFETCH(QString, refused);
         QCOMPARE(NormalizeAnswer(typed), answer);
+        QCOMPARE(unfoldableLetter(typed), refused);
     }
 
     void numberTextKeepsTheSignPlace_data()

@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -71,6 +72,22 @@ private Q_SLOTS:
         QCOMPARE(dialog.list.listing(), listing);
         QCOMPARE(dialog.tbClues()->toPlainText(), QString(listing).replace("\r\n", "\n"));
         QVERIFY(dialog.tbClues()->isReadOnly());
+    }
+
+    // At its own size where the screen has room; run again at a scale of 2, where the
+    // offscreen screen has room for 400 x 400 only, wholly on it, Print below the list.
+    void staysWithinTheScreen()
+    {
+        Dialog dialog(withClues({}));
+        dialog.list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog.list));
+        const QRect room = dialog.list.screen()->availableGeometry();
+        const QRect print = dialog.list.findChild<QPushButton*>("Print")->geometry();
+        QVERIFY(room.contains(dialog.list.frameGeometry()));
+        QVERIFY(dialog.list.rect().contains(print));
+        QVERIFY(print.top() > dialog.tbClues()->geometry().bottom());
+        if (room.height() >= 523)
+            QCOMPARE(dialog.list.size(), QSize(463, 523));
     }
 
     // Laid out as a left-to-right line whose clue text is a run of its own direction: the

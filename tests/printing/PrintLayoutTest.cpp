@@ -3,6 +3,7 @@
 #include "printing/ClueListPrintout.h"
 #include "printing/GridPrintouts.h"
 #include "printing/PrintLayout.h"
+#include "printing/PuzzlePage.h"
 #include "printing/QtPrintDevice.h"
 #include "support/TestRegistry.h"
 
@@ -21,33 +22,55 @@ constexpr auto landscape = PageOrientation::Landscape;
 class PrintLayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void showsTheReferencePointInPrinterDots_data()
+    // Found in printer dots, and no longer shown to the setter.
+    void fixesTheReferencePointInPrinterDots_data()
     {
         QTest::addColumn<int>("dotsPerInch");
         QTest::addColumn<QPoint>("origin");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("300 dpi") << 300 << QPoint(118, 354) << " 118   354";
-        QTest::newRow("600 dpi: 708.66 rounds up") << 600 << QPoint(236, 709) << " 236   709";
+        QTest::newRow("300 dpi") << 300 << QPoint(118, 354);
+        QTest::newRow("600 dpi: 708.66 rounds up") << 600 << QPoint(236, 709);
     }
-    void showsTheReferencePointInPrinterDots()
+    void fixesTheReferencePointInPrinterDots()
     {
         QFETCH(int, dotsPerInch);
         QFETCH(QPoint, origin);
-        QFETCH(QString, message);
         ScriptedUi ui;
         RecordingPrintDevice device(ui);
         device.dotsPerInch = dotsPerInch;
         device.setUnit(PrintUnit::Millimetres);
         device.setCurrentPoint({0, 16});  // under a title of one line
-        QCOMPARE(BeginGridLayout(device, ui, {}), origin);
-        QCOMPARE(ui.messages(), QStringList{message});
-        QCOMPARE(ui.shown[0].caption, QStringLiteral("Quillgrid"));
+        QCOMPARE(BeginGridLayout(device, {}), origin);
+        QCOMPARE(ui.messages(), QStringList());
         // The real printer turns millimetres into the same dots.
         QtPrintDevice real([] { return Printers(); });
         real.setResolution(dotsPerInch);
         real.setUnit(PrintUnit::Millimetres);
         real.setCurrentPoint({0, 16});
-        QCOMPARE(BeginGridLayout(real, ui, {}), origin);
+        QCOMPARE(BeginGridLayout(real, {}), origin);
+    }
+
+    // Every page proposes the crossword's own title where it has one.
+    void proposesTheCrosswordsOwnTitle_data()
+    {
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("untitled") << ""
+                                  << "Crossword";
+        QTest::newRow("titled") << "Sunday Prize"
+                                << "Sunday Prize";
+    }
+    void proposesTheCrosswordsOwnTitle()
+    {
+        QFETCH(QString, own);
+        QFETCH(QString, proposed);
+        PuzzleState state = TestCrosswords::sample();
+        state.crosswordTitle = own;
+        for (const auto printout :
+             {printBlankGrid, printSolutionGrid, printPuzzlePage, printSolutionPage}) {
+            RecordedRun run;
+            printout(state, run.device, run.ui);
+            QCOMPARE(run.ui.shown.at(0).proposed, proposed);
+        }
     }
 
     // From the reference point (59, 177) at 150 dpi; A4's printable area is 1199 x 1713.

@@ -36,6 +36,8 @@ public:
     QString pdfFile;
     int dotsPerInch = 150;
     QSizeF printableMm = {203, 290};
+    QSizeF paperMm = {210, 297};
+    QPointF cornerMm = {3.5, 3.5};
     QList<Mark> marks;
 
     // The marks of the kinds named, as "text" or "box fill", in the order they were made.
@@ -70,6 +72,8 @@ public:
         anchorDots_ = anchor * dotsPerUnit();
     }
     QSizeF printableSize() override { return printableMm * dotsPerInch / 25.4 / dotsPerUnit(); }
+    QSizeF paperSize() override { return paperMm * dotsPerInch / 25.4 / dotsPerUnit(); }
+    QPointF printableCorner() override { return cornerMm * dotsPerInch / 25.4 / dotsPerUnit(); }
     qreal textWidth(const QString& text) override { return text.size() * 0.5 * em(); }
     qreal lineHeight() override { return 1.2 * em(); }
     QPointF currentPoint() const override { return pointDots_ / dotsPerUnit(); }
