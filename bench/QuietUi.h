@@ -7,6 +7,7 @@
 class QuietUi : public Ui {
 public:
     void message(const QString&, const QString&) override {}
+    SaveChoice askToSave(const QString&, const QString&) override { return SaveChoice::Cancel; }
     QString prompt(const QString&, const QString&, const QString&) override { return {}; }
     bool confirm(const QString&, const QString&) override { return false; }
     QString chooseDatabaseFile() override { return {}; }

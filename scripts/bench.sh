@@ -226,6 +226,7 @@ fi
 mkdir -p "$data/pdf"
 "$bin/bench_printouts" "$data/pdf" "$runs" >>"$rows"
 "$bin/bench_export" "$data" "$runs" >>"$rows"
+"$bin/bench_undo" "$runs" >>"$rows"
 
 # ---------------------------------------------------------------- the table
 cpu="$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)"

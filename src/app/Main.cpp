@@ -6,10 +6,11 @@
 #include "QtUi.h"
 #include "WindowCaption.h"
 #include "editing/ClueForm.h"
-#include "editing/CluePlacement.h"
+#include "editing/ClueSteps.h"
 #include "editing/GridDrawing.h"
 #include "editing/NewCrossword.h"
 #include "exchange/ExportCrossword.h"
+#include "model/ProgramInfo.h"
 #include "printing/ClueList.h"
 #include "printing/GridPicture.h"
 #include "printing/GridPrintouts.h"
@@ -22,10 +23,20 @@
 #include "storage/SaveCrossword.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSessionManager>
+#include <QSettings>
+#include <QUndoStack>
+
+namespace {
+
+const QString keepReadingOrderKey = QStringLiteral("editing/keepReadingOrder");
+
+}  // namespace
 
 const QString Main::caption = windowCaption(QString());
 
@@ -51,6 +62,17 @@ Main::Main(Ui* ui, QWidget* parent)
         },
         [this] { GridDrawing::refitGrid(surface_, state_); }, this);
     setCentralWidget(view_);
+    history_ = new QUndoStack(this);
+    connect(history_, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    // The desktop session ending is one more way out; the person may still say Cancel.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!history_->isClean() && manager.allowsInteraction()) {
+            if (!maySetAside(tr("the session ends")))
+                manager.cancel();
+            manager.release();
+        }
+    });
     // Used where no window manager maximizes the window.
     resize(1000, 750);
     buildMenus();
@@ -111,6 +133,28 @@ void Main::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep2"));
     addCommand(mnuFile, "mnuExit", tr("E&xit"), QKeySequence(tr("Ctrl+X")), &Main::mnuExit_Click);
 
+    mnuEdit_ = menuBar()->addMenu(tr("&Edit"));
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit_->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    // The stack keeps their texts ("Undo Place SUN 3 Across") and whether they can act.
+    QAction* mnuUndo = history_->createUndoAction(this, tr("&Undo"));
+    mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
+    mnuUndo->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    QAction* mnuRedo = history_->createRedoAction(this, tr("&Redo"));
+    mnuRedo->setObjectName(QStringLiteral("mnuRedo"));
+    mnuRedo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    mnuEdit_->addActions({mnuUndo, mnuRedo});
+    mnuEdit_->addSeparator()->setObjectName(QStringLiteral("sep5"));
+    addCommand(mnuEdit_, "mnuEditClue", tr("&Edit Clue..."), {}, &Main::mnuEditClue_Click);
+    addCommand(mnuEdit_, "mnuRemoveClue", tr("Re&move Clue..."), {}, &Main::mnuRemoveClue_Click);
+    mnuEdit_->addSeparator()->setObjectName(QStringLiteral("sep6"));
+    addCommand(mnuEdit_, "mnuReadingOrder", tr("&Number in Reading Order"), {},
+               &Main::mnuReadingOrder_Click);
+    mnuKeepReadingOrder_ = addCommand(mnuEdit_, "mnuKeepReadingOrder", tr("&Keep Reading Order"),
+                                      {}, &Main::mnuKeepReadingOrder_Click);
+    mnuKeepReadingOrder_->setCheckable(true);
+    mnuKeepReadingOrder_->setChecked(QSettings().value(keepReadingOrderKey, false).toBool());
+
     mnuPrint_ = menuBar()->addMenu(tr("&Print"));
     mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint_->menuAction()->setObjectName(QStringLiteral("mnuPrint"));
@@ -143,6 +187,10 @@ void Main::setPrintMenuEnabled(bool enabled)
     mnuPrint_->menuAction()->setEnabled(enabled);
     for (QAction* command : mnuPrint_->actions())
         command->setEnabled(enabled);
+    // The edits need a crossword too; Undo, Redo and the option look after themselves.
+    for (const char* name : {"mnuEditClue", "mnuRemoveClue", "mnuReadingOrder"})
+        mnuEdit_->findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly)
+            ->setEnabled(enabled);
 }
 
 void Main::enableCrosswordMenus()
@@ -154,15 +202,58 @@ void Main::enableCrosswordMenus()
     mnuCheckCrossword_->setEnabled(true);
 }
 
+EditingDesk Main::desk(QWidget* dialogParent)
+{
+    return {state_, surface_, ui_, *history_, mnuKeepReadingOrder_->isChecked(), dialogParent};
+}
+
+bool Main::save()
+{
+    if (!saveCrossword(state_, ui_, *database_, *nameDialog_))
+        return false;
+    history_->setClean();
+    return true;
+}
+
+bool Main::maySetAside(const QString& doing)
+{
+    if (history_->isClean())
+        return true;
+    const QString name =
+        state_.crosswordTitle.isEmpty() ? tr("the new crossword") : state_.crosswordTitle;
+    switch (
+        ui_.askToSave(tr("Save changes to %1 before %2?").arg(name, doing), ProgramInfo::name)) {
+        case SaveChoice::Save:
+            return save();
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return false;
+}
+
+void Main::closeEvent(QCloseEvent* event)
+{
+    if (maySetAside(tr("closing")))
+        event->accept();
+    else
+        event->ignore();
+}
+
 void Main::mnuNewCrossWord_Click()
 {
-    newCrossword(state_, surface_, ui_);
+    if (maySetAside(tr("starting a new crossword")) && newCrossword(state_, surface_, ui_))
+        history_->clear();
 }
 
 void Main::mnuOpenCrossword_Click()
 {
-    if (openCrossword(state_, ui_, *database_, *nameDialog_) &&
-        !GridDrawing::fitAndDrawGrid(surface_, state_)) {
+    if (!maySetAside(tr("opening another crossword")) ||
+        !openCrossword(state_, ui_, *database_, *nameDialog_))
+        return;
+    history_->clear();
+    if (!GridDrawing::fitAndDrawGrid(surface_, state_)) {
         ui_.message(tr("The window is too small to show the %1 x %2 cells of \"%3\". "
                        "Enlarge the window to see the crossword.")
                         .arg(state_.xGridSize)
@@ -174,7 +265,7 @@ void Main::mnuOpenCrossword_Click()
 
 void Main::mnuSaveCrossword_Click()
 {
-    saveCrossword(state_, ui_, *database_, *nameDialog_);
+    save();
 }
 
 void Main::mnuExportCrossword_Click()
@@ -202,9 +293,38 @@ void Main::mnuExit_Click()
     close();
 }
 
+void Main::mnuEditClue_Click()
+{
+    editClue(-1, this);
+}
+
+void Main::editClue(int chosen, QWidget* dialogParent)
+{
+    EditingDesk editing = desk(dialogParent);
+    editClueStep(editing, chosen < 0 ? std::nullopt : std::optional(chosen));
+}
+
+void Main::mnuRemoveClue_Click()
+{
+    EditingDesk editing = desk(this);
+    removeClueStep(editing);
+}
+
+void Main::mnuReadingOrder_Click()
+{
+    EditingDesk editing = desk(this);
+    readingOrderStep(editing);
+}
+
+void Main::mnuKeepReadingOrder_Click()
+{
+    QSettings().setValue(keepReadingOrderKey, mnuKeepReadingOrder_->isChecked());
+}
+
 void Main::mnuViewClues_Click()
 {
-    showClueList(state_, *printDevice_, ui_, this);
+    showClueList(state_, *printDevice_, ui_, this,
+                 [this](int chosen, QWidget* list) { editClue(chosen, list); });
 }
 
 void Main::mnuPrintGrid_Click()
@@ -219,7 +339,7 @@ void Main::mnuPrintSolution_Click()
 
 void Main::mnuPrintClues_Click()
 {
-    showClueList(state_, *printDevice_, ui_, this);
+    mnuViewClues_Click();
 }
 
 void Main::mnuPrintPuzzlePage_Click()
@@ -240,5 +360,6 @@ void Main::mnuAbout_Click()
 
 void Main::Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint position)
 {
-    placeClue(state_, surface_, ui_, *clueForm_, button, position);
+    EditingDesk editing = desk(this);
+    placeClueStep(editing, *clueForm_, button, position);
 }

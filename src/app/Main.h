@@ -14,7 +14,9 @@ class GridView;
 class PrintDevice;
 class QAction;
 class QMenu;
+class QUndoStack;
 class Ui;
+struct EditingDesk;
 
 // The one top-level window: the menu bar, the grid's drawing area and the crossword
 // being edited. Each handler hands its work to the subsystem that does it.
@@ -35,6 +37,12 @@ public:
     void setPrintDevice(std::unique_ptr<PrintDevice> device);
 
     void enableCrosswordMenus();
+    QUndoStack& history() { return *history_; }
+
+    // Asks "Save changes to ... before <doing>?" when anything is unsaved, and saves when
+    // told to. True when the crossword may now be set aside: nothing was unsaved, it was
+    // saved, or the person discards it. New, Open, Import and Exit all ask here first.
+    bool maySetAside(const QString& doing);
 
     void mnuNewCrossWord_Click();
     void mnuOpenCrossword_Click();
@@ -43,6 +51,10 @@ public:
     void mnuExportGridPicture_Click();
     void mnuCheckCrossword_Click();
     void mnuExit_Click();
+    void mnuEditClue_Click();
+    void mnuRemoveClue_Click();
+    void mnuReadingOrder_Click();
+    void mnuKeepReadingOrder_Click();
     void mnuViewClues_Click();
     void mnuPrintGrid_Click();
     void mnuPrintSolution_Click();
@@ -52,8 +64,14 @@ public:
     void mnuAbout_Click();
     void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void Form_Load();
+    EditingDesk desk(QWidget* dialogParent);
+    void editClue(int chosen, QWidget* dialogParent);
+    bool save();
     void buildMenus();
     QAction* addCommand(QMenu* menu, const char* name, const QString& text,
                         const QKeySequence& shortcut, void (Main::*handler)());
@@ -70,6 +88,9 @@ private:
     // Made once and only hidden, so it keeps what was typed; modal with no owner window.
     std::unique_ptr<ClueForm> clueForm_;
     GridView* view_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    QMenu* mnuEdit_ = nullptr;
+    QAction* mnuKeepReadingOrder_ = nullptr;
     QMenu* mnuPrint_ = nullptr;
     QAction* mnuSaveCrossword_ = nullptr;
     QAction* mnuExportCrossword_ = nullptr;

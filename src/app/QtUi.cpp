@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 
 namespace {
@@ -42,6 +43,27 @@ void QtUi::message(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, dialogParent(window_));
     box.exec();
+}
+
+SaveChoice QtUi::askToSave(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    dialogParent(window_));
+    box.setObjectName(QStringLiteral("SaveChanges"));
+    // Letters to press, for the keyboard and for screen readers.
+    box.button(QMessageBox::Save)->setText(QObject::tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(QObject::tr("&Discard"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
 }
 
 QString QtUi::prompt(const QString& text, const QString& caption, const QString& proposed)

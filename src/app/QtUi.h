@@ -10,6 +10,7 @@ public:
     explicit QtUi(Main& window) : window_(window) {}
 
     void message(const QString& text, const QString& caption) override;
+    SaveChoice askToSave(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
     bool confirm(const QString& text, const QString& caption) override;
     QString chooseDatabaseFile() override;

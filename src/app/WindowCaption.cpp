@@ -4,6 +4,9 @@
 
 QString windowCaption(const QString& crosswordTitle)
 {
+    // "[*]" is where the title bar marks unsaved changes.
     const QString program = ProgramInfo::name;
-    return crosswordTitle.isEmpty() ? program : program + QStringLiteral(" - ") + crosswordTitle;
+    return (crosswordTitle.isEmpty() ? program
+                                     : program + QStringLiteral(" - ") + crosswordTitle) +
+           QStringLiteral("[*]");
 }

@@ -41,22 +41,71 @@ bool insideMargins(QSize area, QPoint position)
 
 }  // namespace
 
-void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
+std::optional<ClueRefusal> tidyEntry(QString& clue, QString& answer)
+{
+    clue = trimBlanks(clue);
+    // Before the empty check: an answer wholly in such letters is not an empty one.
+    if (const QString letter = unfoldableLetter(answer); !letter.isEmpty()) {
+        return ClueRefusal{QStringLiteral("The answer holds the letter %1, which has no form in "
+                                          "the letters A to Z that a grid is written in.")
+                               .arg(letter),
+                           clueErrorCaption};
+    }
+    answer = NormalizeAnswer(trimBlanks(answer));
+    if (clue.isEmpty() || answer.isEmpty())
+        return ClueRefusal{QStringLiteral("Neither Clue nor Answer can be empty."),
+                           clueErrorCaption};
+    return std::nullopt;
+}
+
+std::optional<ClueRefusal> placementRefusal(const PuzzleState& state, const ClueEntry& placed)
+{
+    const qsizetype end = (placed.across ? placed.x : placed.y) + placed.answer.size();
+    if (const qsizetype past = end - (placed.across ? state.xGridSize : state.yGridSize);
+        past > 0) {
+        return ClueRefusal{
+            QStringLiteral("Answer is too long to fit into the grid.\n"
+                           "%1 runs %2 past the grid's last %3.")
+                .arg(placed.answer,
+                     past == 1 ? QStringLiteral("1 letter")
+                               : QStringLiteral("%1 letters").arg(past),
+                     placed.across ? QStringLiteral("column") : QStringLiteral("row")),
+            clueErrorCaption};
+    }
+
+    // Every cell is checked before the first letter is written: a refused answer must
+    // leave no partial trace in the grid.
+    const QList<QPoint> cells = clueCells(placed);
+    for (qsizetype k = 0; k < cells.size(); ++k) {
+        const QString& held = state.gridLetters[cells[k].x()][cells[k].y()];
+        if (!held.isEmpty() && held != placed.answer.at(k)) {
+            return ClueRefusal{QStringLiteral("Answers for clues are conflicting. Please check!\n"
+                                              "Row %1, column %2 holds %3; %4 needs %5 there.")
+                                   .arg(cells[k].y() + 1)
+                                   .arg(cells[k].x() + 1)
+                                   .arg(held, placed.answer, placed.answer.at(k)),
+                               QStringLiteral("Clues are conflicting")};
+        }
+    }
+    return std::nullopt;
+}
+
+bool placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
                Qt::MouseButton button, QPoint position)
 {
     if (button != Qt::LeftButton || !insideMargins(surface.size(), position))
-        return;
+        return false;
     // No grid, cells of no size, or a press beside or below the grid's last cell.
     const std::optional<QPoint> found = GridGeometry::cellAt(state, position);
     if (!found)
-        return;
+        return false;
     const QPoint start = *found;
     // Said before anything is typed, so no clue is written only to be turned away.
     if (state.clueCount >= Capacity::maxClues) {
         ui.message(QStringLiteral("This crossword already holds %1 clues, the most it can keep.")
                        .arg(Capacity::maxClues),
                    clueErrorCaption);
-        return;
+        return false;
     }
 
     // Clue numbers are 16 bits wide: one more would wrap to a negative number that no
@@ -68,57 +117,23 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
                                   "one starts.")
                        .arg(state.clueNumber),
                    clueErrorCaption);
-        return;
+        return false;
     }
 
     state.entryClue.clear();
     state.entryAnswer.clear();
     ui.showModal(form);
 
-    state.entryClue = trimBlanks(state.entryClue);
-    // Before the empty check: an answer wholly in such letters is not an empty one.
-    if (const QString letter = unfoldableLetter(state.entryAnswer); !letter.isEmpty()) {
-        ui.message(QStringLiteral("The answer holds the letter %1, which has no form in the "
-                                  "letters A to Z that a grid is written in.")
-                       .arg(letter),
-                   clueErrorCaption);
-        return;
-    }
-    state.entryAnswer = NormalizeAnswer(trimBlanks(state.entryAnswer));
-    if (state.entryClue.isEmpty() || state.entryAnswer.isEmpty()) {
-        ui.message(QStringLiteral("Neither Clue nor Answer can be empty."), clueErrorCaption);
-        return;
+    if (const auto refusal = tidyEntry(state.entryClue, state.entryAnswer)) {
+        ui.message(refusal->text, refusal->caption);
+        return false;
     }
 
     ClueEntry placed{state.entryClue,  state.entryAnswer, qint16(start.x()), qint16(start.y()), 0,
                      state.entryAcross};
-    const qsizetype end = (placed.across ? start.x() : start.y()) + placed.answer.size();
-    if (const qsizetype past = end - (placed.across ? state.xGridSize : state.yGridSize);
-        past > 0) {
-        ui.message(QStringLiteral("Answer is too long to fit into the grid.\n"
-                                  "%1 runs %2 past the grid's last %3.")
-                       .arg(placed.answer,
-                            past == 1 ? QStringLiteral("1 letter")
-                                      : QStringLiteral("%1 letters").arg(past),
-                            placed.across ? QStringLiteral("column") : QStringLiteral("row")),
-                   clueErrorCaption);
-        return;
-    }
-
-    // Every cell is checked before the first letter is written: a refused answer must
-    // leave no partial trace in the grid.
-    const QList<QPoint> cells = clueCells(placed);
-    for (qsizetype k = 0; k < cells.size(); ++k) {
-        const QString& held = state.gridLetters[cells[k].x()][cells[k].y()];
-        if (!held.isEmpty() && held != placed.answer.at(k)) {
-            ui.message(QStringLiteral("Answers for clues are conflicting. Please check!\n"
-                                      "Row %1, column %2 holds %3; %4 needs %5 there.")
-                           .arg(cells[k].y() + 1)
-                           .arg(cells[k].x() + 1)
-                           .arg(held, placed.answer, placed.answer.at(k)),
-                       QStringLiteral("Clues are conflicting"));
-            return;
-        }
+    if (const auto refusal = placementRefusal(state, placed)) {
+        ui.message(refusal->text, refusal->caption);
+        return false;
     }
 
     // A clue starting where an earlier one starts shares its number; any other takes the
@@ -129,6 +144,7 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
 
     // Numbered first, so each cell is drawn whole: its letter, and its number where this
     // clue or an earlier one starts.
-    for (const QPoint cell : cells)
+    for (const QPoint cell : clueCells(placed))
         GridDrawing::drawCellContent(surface, state, cell.x(), cell.y());
+    return true;
 }

@@ -27,7 +27,7 @@ int askGridSize(Ui& ui, const QString& promptText, const QString& invalidText)
 
 }  // namespace
 
-void newCrossword(PuzzleState& state, Surface& surface, Ui& ui)
+bool newCrossword(PuzzleState& state, Surface& surface, Ui& ui)
 {
     const int columns = askGridSize(ui, QStringLiteral("Enter Grid size - X"),
                                     QStringLiteral("Not a valid value for xGridSize! Re-enter"));
@@ -43,12 +43,15 @@ void newCrossword(PuzzleState& state, Surface& surface, Ui& ui)
                        .arg(columns)
                        .arg(rows),
                    gridSizeCaption);
-        return;
+        return false;
     }
 
     state.reset(qint16(columns), qint16(rows));
     state.cellWidth = qint16(cell.width());
     state.cellHeight = qint16(cell.height());
     GridDrawing::drawGrid(surface, state);
+    // The title bar must not go on naming the crossword just set aside.
+    ui.showTitle(QString());
     ui.enableCrosswordMenus();
+    return true;
 }

@@ -35,6 +35,7 @@ void PuzzleState::reset(qint16 columns, qint16 rows)
     for (auto& column : gridLetters)
         column.fill(QString());
     savedClueCount = 0;
+    storedCrossId = 0;
 }
 
 void PuzzleState::fileClue(const ClueEntry& clue)
@@ -43,4 +44,12 @@ void PuzzleState::fileClue(const ClueEntry& clue)
     clueTable[clueCount] = clue;
     ++clueCount;
     clueNumber = std::max(clueNumber, clue.number);
+}
+
+void PuzzleState::reletter()
+{
+    for (auto& column : gridLetters)
+        column.fill(QString());
+    for (const ClueEntry& clue : cluesInUse())
+        writeAnswer(gridLetters, clue);
 }

@@ -41,7 +41,11 @@ struct PuzzleState {
     qint16 cellHeight = 0;
     LetterTable gridLetters{};  // [column][row]: "" or one letter "A".."Z"
 
-    qint16 savedClueCount = 0;  // leading clueTable entries already in the database
+    // The storage state: the clue rows the database held for this crossword when it was
+    // opened or last saved, and the CrosswordID row it was opened or first saved as (0
+    // for none). Undoing a step never changes these: they describe the file, not the grid.
+    qint16 savedClueCount = 0;
+    qint16 storedCrossId = 0;
 
     bool hasGrid() const { return xGridSize > 0 && yGridSize > 0; }
 
@@ -60,4 +64,8 @@ struct PuzzleState {
     // cells held, the clue appended to the table, its number counted in `clueNumber`. The
     // caller has checked that it fits the grid and that the table has room.
     void fileClue(const ClueEntry& clue);
+
+    // Letters the grid afresh from the clues in use, in table order, so that where answers
+    // share a cell the later one decides, as when a stored crossword is opened.
+    void reletter();
 };

@@ -5,6 +5,7 @@
 #include "seams/Ui.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -16,8 +17,9 @@
 
 const QString ClueList::caption = QStringLiteral("List Of All Clues");
 
-ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent)
-    : QDialog(parent), state_(state), device_(device), ui_(ui)
+ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent,
+                   EditClue editClue)
+    : QDialog(parent), state_(state), device_(device), ui_(ui), editClue_(std::move(editClue))
 {
     setObjectName(QStringLiteral("ClueList"));
     setWindowTitle(caption);
@@ -32,6 +34,7 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
     tbClues_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Read-only text still takes the focus, so the list can be scrolled from the keyboard.
     tbClues_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    tbClues_->viewport()->installEventFilter(this);
     // Every line reads from its number on, whatever the direction of the clue after it.
     QTextOption lines = tbClues_->document()->defaultTextOption();
     lines.setTextDirection(Qt::LeftToRight);
@@ -80,6 +83,36 @@ void ClueList::Form_Activate()
     tbClues_->setPlainText(listing_);
 }
 
+bool ClueList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != tbClues_->viewport() || event->type() != QEvent::MouseButtonDblClick ||
+        !editClue_)
+        return QDialog::eventFilter(watched, event);
+    const auto* click = static_cast<QMouseEvent*>(event);
+    const int line = tbClues_->cursorForPosition(click->position().toPoint()).blockNumber();
+    // The lines as the text lays them out: "Across:", its clues, an empty line, "Down:".
+    QList<const ClueEntry*> listed;
+    for (const bool across : {true, false}) {
+        listed << nullptr;
+        for (size_t i = 0; i < state_.cluesInUse().size(); ++i) {
+            if (sortedClues[i].across == across)
+                listed << &sortedClues[i];
+        }
+        listed << nullptr;
+    }
+    listed.removeAt(listed.size() - 1);
+    const ClueEntry* chosen = listed.value(line);
+    if (!chosen)
+        return true;
+    const std::span<const ClueEntry> clues = state_.cluesInUse();
+    const auto found = std::find(clues.begin(), clues.end(), *chosen);
+    if (found != clues.end()) {
+        editClue_(int(found - clues.begin()), this);
+        Form_Activate();
+    }
+    return true;
+}
+
 void ClueList::Print_Click()
 {
     printClueList(listing_, device_, ui_, state_.crosswordTitle);
@@ -95,8 +128,9 @@ void ClueList::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void showClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent)
+void showClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent,
+                  ClueList::EditClue editClue)
 {
-    ClueList dialog(state, device, ui, parent);
+    ClueList dialog(state, device, ui, parent, std::move(editClue));
     ui.showModal(dialog);
 }

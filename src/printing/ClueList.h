@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class PrintDevice;
 class QPlainTextEdit;
 class QPushButton;
@@ -11,13 +13,17 @@ class Ui;
 struct PuzzleState;
 
 // Every clue under "Across:" and "Down:" in order of number, with a button that prints
-// the list. It only reads the crossword, which cannot change while it is open.
+// the list. A double-click on a clue's line hands it (its index in the clue table) to be
+// edited, over this window, and the list is built afresh after.
 class ClueList final : public QDialog {
     Q_OBJECT
 public:
     static const QString caption;
 
-    ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent = nullptr);
+    using EditClue = std::function<void(int clueIndex, QWidget* over)>;
+
+    ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent = nullptr,
+             EditClue editClue = {});
 
     // The text as built at the last activation, line breaks and all.
     const QString& listing() const { return listing_; }
@@ -27,6 +33,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitToScreen();
@@ -34,6 +41,7 @@ private:
     const PuzzleState& state_;
     PrintDevice& device_;
     Ui& ui_;
+    EditClue editClue_;
     ClueTable sortedClues{};
     QString listing_;
     QPlainTextEdit* tbClues_ = nullptr;
@@ -41,4 +49,5 @@ private:
 };
 
 // Shows the list modally over `parent` until it is closed.
-void showClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent);
+void showClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidget* parent,
+                  ClueList::EditClue editClue = {});

@@ -12,6 +12,9 @@ struct SaveFileChoice {
     QString filter;
 };
 
+// The answers to "Save changes before ...?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Everything a command needs from the person at the screen. The real one shows Qt
 // widgets over the main window; tests answer from a script and record what was said.
 class Ui {
@@ -20,6 +23,8 @@ public:
 
     // A modal message box with one OK button.
     virtual void message(const QString& text, const QString& caption) = 0;
+    // A modal question with Save, Discard and Cancel; closing it is Cancel.
+    virtual SaveChoice askToSave(const QString& text, const QString& caption) = 0;
     // A modal input prompt; a cancelled prompt answers "".
     virtual QString prompt(const QString& text, const QString& caption,
                            const QString& proposed) = 0;

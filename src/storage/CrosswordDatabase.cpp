@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
@@ -374,42 +375,23 @@ Result<std::optional<StoredCrossword>> CrosswordDatabase::findNow(const QString&
 
 Result<QList<StoredClue>> CrosswordDatabase::clueRows(const StoredCrossword& crossword)
 {
-    using Rows = Result<QList<StoredClue>>;
-    return run<QList<StoredClue>>([&]() -> Rows {
-        QSqlQuery query(db_);
-        query.setForwardOnly(true);
-        if (!query.prepare(shape_.clueQuery))
-            return Rows::failure(cannotRead(query.lastError()));
-        query.addBindValue(crossword.crossId);
-        if (shape_.looseClueIds)
-            query.addBindValue(QString::number(crossword.crossId));
-        if (!query.exec())
-            return Rows::failure(cannotRead(query.lastError()));
-
-        QList<StoredClue> rows;
-        while (query.next()) {
-            QVariantList values;
-            for (int column = 0; column < 6; ++column)
-                values << query.value(column);
-            StoredClue row;
-            if (const auto column = readClueRow(values, row)) {
-                return Rows::failure(
-                    QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
-                                   "its field %4 holds %5.")
-                        .arg(rows.size() + 1)
-                        .arg(crossword.name, path_, query.record().fieldName(*column),
-                             shown(values.at(*column))));
-            }
-            rows << row;
-        }
-        if (query.lastError().isValid())
-            return Rows::failure(cannotRead(query.lastError()));
-        return Rows::success(rows);
-    });
+    return run<QList<StoredClue>>([&] { return readClues(crossword.crossId, crossword.name); });
 }
 
 Result<qint64> CrosswordDatabase::storeClues(const QString& name, std::optional<QSize> newGrid,
                                              std::span<const ClueEntry> clues)
+{
+    return inTransaction([&] { return storeInTransaction(name, newGrid, clues); });
+}
+
+Result<qint64> CrosswordDatabase::storeAgain(const QString& name, StoredPlace place,
+                                             std::span<const ClueEntry> clues)
+{
+    return inTransaction([&] { return storeAgainInTransaction(name, place, clues); });
+}
+
+template <typename Operation>
+Result<qint64> CrosswordDatabase::inTransaction(Operation operation)
 {
     return run<qint64>([&]() -> Result<qint64> {
         // Writing into damaged pages can only make matters worse.
@@ -424,7 +406,7 @@ Result<qint64> CrosswordDatabase::storeClues(const QString& name, std::optional<
             if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
                 return Result<qint64>::failure(notStored(begin.lastError()));
         }
-        Result<qint64> stored = storeInTransaction(name, newGrid, clues);
+        Result<qint64> stored = operation();
         if (!stored.ok()) {
             rollback();
             return stored;
@@ -467,12 +449,109 @@ Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
                               .arg(name, *fault)));
         }
     }
+    if (const Result<Done> inserted = insertClues(crossId, clues); !inserted.ok())
+        return Result<qint64>::failure(inserted.error());
+    return Result<qint64>::success(crossId);
+}
 
+// A save reads them inside its transaction: what another program stored before the write
+// lock was taken is what the save is checked against.
+Result<QList<StoredClue>> CrosswordDatabase::readClues(qint64 crossId, const QString& name)
+{
+    using Rows = Result<QList<StoredClue>>;
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    if (!query.prepare(shape_.clueQuery))
+        return Rows::failure(cannotRead(query.lastError()));
+    query.addBindValue(crossId);
+    if (shape_.looseClueIds)
+        query.addBindValue(QString::number(crossId));
+    if (!query.exec())
+        return Rows::failure(cannotRead(query.lastError()));
+
+    QList<StoredClue> rows;
+    while (query.next()) {
+        QVariantList values;
+        for (int column = 0; column < 6; ++column)
+            values << query.value(column);
+        StoredClue row;
+        if (const auto column = readClueRow(values, row)) {
+            return Rows::failure(
+                QStringLiteral("Clue %1 of the crossword \"%2\" in \"%3\" is damaged: "
+                               "its field %4 holds %5.")
+                    .arg(rows.size() + 1)
+                    .arg(name, path_, query.record().fieldName(*column),
+                         shown(values.at(*column))));
+        }
+        rows << row;
+    }
+    if (query.lastError().isValid())
+        return Rows::failure(cannotRead(query.lastError()));
+    return Rows::success(rows);
+}
+
+Result<qint64> CrosswordDatabase::storeAgainInTransaction(const QString& name, StoredPlace place,
+                                                          std::span<const ClueEntry> clues)
+{
+    const auto changed = [&] {
+        return Result<qint64>::failure(
+            QStringLiteral("%1 was changed by another program since it was opened; nothing "
+                           "was saved. Open it again to see its clues.")
+                .arg(name));
+    };
+    if (const auto fault = crossIdFault(place.crossId)) {
+        return Result<qint64>::failure(
+            notStored(QStringLiteral("the stored crossword \"%1\" cannot take clues: its %2")
+                          .arg(name, *fault)));
+    }
+    // Either table may hold a CrossID as a number or, in a file another program made, as
+    // its text.
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    const auto byCrossId = [&](const QString& statement) {
+        if (!query.prepare(statement))
+            return false;
+        query.addBindValue(place.crossId);
+        query.addBindValue(QString::number(place.crossId));
+        return query.exec();
+    };
+    // The row it was opened or first saved as, never another of the same name.
+    if (!byCrossId(QStringLiteral("SELECT Name FROM CrosswordID WHERE CrossID IN (?, ?)")))
+        return Result<qint64>::failure(notStored(query.lastError()));
+    if (!query.next() || query.value(0).toString() != name)
+        return changed();
+    const Result<QList<StoredClue>> stored = readClues(place.crossId, name);
+    if (!stored.ok())
+        return Result<qint64>::failure(stored.error() + QStringLiteral(" Nothing was saved."));
+    const QList<StoredClue>& rows = stored.value();
+    if (rows.size() != place.clueRows)
+        return changed();
+
+    const auto same = [](const StoredClue& row, const ClueEntry& clue) {
+        return row.cluePos == clue.number && row.across == clue.across && row.clue == clue.clue &&
+               row.cluePosX == clue.x && row.cluePosY == clue.y && row.answer == clue.answer;
+    };
+    // Only clues added since: the rows already there stay exactly as they are.
+    const bool onlyAdded = size_t(rows.size()) <= clues.size() &&
+                           std::equal(rows.begin(), rows.end(), clues.begin(), same);
+    std::span<const ClueEntry> written = clues;
+    if (onlyAdded) {
+        written = clues.subspan(size_t(rows.size()));
+    } else if (!byCrossId(QStringLiteral("DELETE FROM Clues WHERE CrossID IN (?, ?)"))) {
+        return Result<qint64>::failure(notStored(query.lastError()));
+    }
+    if (const Result<Done> inserted = insertClues(place.crossId, written); !inserted.ok())
+        return Result<qint64>::failure(inserted.error());
+    return Result<qint64>::success(place.crossId);
+}
+
+Result<Done> CrosswordDatabase::insertClues(qint64 crossId, std::span<const ClueEntry> clues)
+{
     QSqlQuery insert(db_);
     if (!insert.prepare(
             QStringLiteral("INSERT INTO Clues (CrossID, CluePos, Across, Clue, "
                            "CluePosX, CluePosY, Answer) VALUES (?, ?, ?, ?, ?, ?, ?)")))
-        return Result<qint64>::failure(notStored(insert.lastError()));
+        return Result<Done>::failure(notStored(insert.lastError()));
     for (const ClueEntry& clue : clues) {
         insert.bindValue(0, crossId);
         insert.bindValue(1, int(clue.number));
@@ -482,9 +561,9 @@ Result<qint64> CrosswordDatabase::storeInTransaction(const QString& name,
         insert.bindValue(5, int(clue.y));
         insert.bindValue(6, clue.answer);
         if (!insert.exec())
-            return Result<qint64>::failure(notStored(insert.lastError()));
+            return Result<Done>::failure(notStored(insert.lastError()));
     }
-    return Result<qint64>::success(crossId);
+    return Result<Done>::success({});
 }
 
 // The new row's CrossID is the one this insert made, never looked up by name: in a file

@@ -16,8 +16,16 @@
 struct ClueEntry;
 class QSqlError;
 
+// Where a crossword of ours is stored: its CrosswordID row, and the number of its clue
+// rows when it was opened or last saved.
+struct StoredPlace {
+    qint64 crossId = 0;
+    qint64 clueRows = 0;
+};
+
 // The file that holds every stored crossword: table CrosswordID, one row per crossword,
-// and table Clues, one row per clue. Rows are only ever added.
+// and table Clues, one row per clue. Rows are added, and a crossword's own clue rows are
+// replaced when its stored clues were edited, removed or renumbered.
 //
 // The file is first touched when an operation needs it: a missing file is then created
 // with both tables, and a file that is not a crossword database is reported and left
@@ -55,6 +63,14 @@ public:
     Result<qint64> storeClues(const QString& name, std::optional<QSize> newGrid,
                               std::span<const ClueEntry> clues);
 
+    // One save of a crossword stored before, all of it or nothing: `clues` become its
+    // clue rows. Where its stored rows are the leading `clues` as they are, only the rest
+    // are appended; otherwise its rows are replaced. Nothing is written, and the reason
+    // says so, when the crossword at `place` is not the one stored then (another name,
+    // or another number of clue rows): another program has changed it meanwhile.
+    Result<qint64> storeAgain(const QString& name, StoredPlace place,
+                              std::span<const ClueEntry> clues);
+
     // How the engine reads one crossword's clues, one line per step.
     Result<QStringList> clueQueryPlan();
 
@@ -77,6 +93,12 @@ private:
     Result<Done> createTables();
     Result<Done> checkTables();
     Result<std::optional<StoredCrossword>> findNow(const QString& name);
+    template <typename Operation>
+    Result<qint64> inTransaction(Operation operation);
+    Result<QList<StoredClue>> readClues(qint64 crossId, const QString& name);
+    Result<qint64> storeAgainInTransaction(const QString& name, StoredPlace place,
+                                           std::span<const ClueEntry> clues);
+    Result<Done> insertClues(qint64 crossId, std::span<const ClueEntry> clues);
     Result<qint64> storeInTransaction(const QString& name, std::optional<QSize> newGrid,
                                       std::span<const ClueEntry> clues);
     Result<qint64> addCrossword(const QString& name, QSize grid);

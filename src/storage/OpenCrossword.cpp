@@ -127,6 +127,7 @@ bool openCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
     }
     loaded.savedClueCount = loaded.clueCount;
     loaded.crosswordStored = true;
+    loaded.storedCrossId = qint16(found.value()->crossId);
     loaded.crosswordTitle = name;
     state = std::move(loaded);
 

@@ -5,41 +5,38 @@
 #include "model/PuzzleState.h"
 #include "seams/Ui.h"
 
-#include <algorithm>
-#include <span>
-
-void saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
+bool saveCrossword(PuzzleState& state, Ui& ui, CrosswordDatabase& database,
                    CrosswordName& nameDialog)
 {
     const QString caption = QStringLiteral("Save Crossword");
     if (!state.hasGrid())
-        return;
+        return false;
 
+    const std::span<const ClueEntry> clues = state.cluesInUse();
     QString name = state.crosswordTitle;
-    std::optional<QSize> newGrid;
-    if (name.isEmpty()) {
+    Result<qint64> stored = Result<qint64>::failure({});
+    if (state.crosswordStored && state.storedCrossId > 0) {
+        stored = database.storeAgain(name, {state.storedCrossId, state.savedClueCount}, clues);
+    } else {
         const auto chosen = nameDialog.ask(CrosswordName::Purpose::Name);
         if (!chosen.ok()) {
             ui.message(chosen.error(), caption);
-            return;
+            return false;
         }
         if (!chosen.value())
-            return;
+            return false;
         name = *chosen.value();
-        newGrid = QSize(state.xGridSize, state.yGridSize);
+        stored = database.storeClues(name, QSize(state.xGridSize, state.yGridSize), clues);
     }
-
-    const std::span<const ClueEntry> clues = state.cluesInUse();
-    const size_t saved = size_t(std::max<int>(state.savedClueCount, 0));
-    const std::span<const ClueEntry> unsaved = clues.subspan(std::min(saved, clues.size()));
-    const Result<qint64> stored = database.storeClues(name, newGrid, unsaved);
     if (!stored.ok()) {
         ui.message(stored.error(), caption);
-        return;
+        return false;
     }
 
     state.crosswordTitle = name;
     state.savedClueCount = state.clueCount;
+    state.storedCrossId = qint16(stored.value());
     state.crosswordStored = true;
     ui.showTitle(state.crosswordTitle);
+    return true;
 }

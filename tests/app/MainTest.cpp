@@ -86,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(!windowVisible);
         QVERIFY(!saveEnabled);  // the menus are switched off before the dialog
         QCOMPARE(main.databasePath(), path);
-        QCOMPARE(main.windowTitle(), QStringLiteral("Quillgrid"));
+        QCOMPARE(main.windowTitle(), QStringLiteral("Quillgrid[*]"));
         QCOMPARE(main.state().clueCount, 0);
         QCOMPARE(main.state().xGridSize, 0);
     }
@@ -97,6 +97,8 @@ private Q_SLOTS:
         QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
                  "&Export Crossword...;Export Grid &Picture...;Chec&k Crossword;-;E&xit;"
+                 "&Edit;&Undo;&Redo;-;&Edit Clue...;Re&move Clue...;-;"
+                 "&Number in Reading Order;&Keep Reading Order;"
                  "&Print;&View Clues;-;Print &Grid;Print Sol&ution;-;Print &Clues;-;"
                  "Print Puzzle &Page;Print S&olution Page;&About");
     }

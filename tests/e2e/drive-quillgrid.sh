@@ -2,11 +2,12 @@
 # Drives the real program as a person does, with key presses and mouse clicks in an X
 # server of its own: a new database, a 10 x 10 crossword after a bad size, three crossing
 # clues and a refused one, a save, the clue list, the three print-outs and the puzzle
-# page, Exit; then a second start that opens the crossword by name, adds a clue and saves
-# again. The file, the printed pages and a screenshot after each step are checked and kept
-# in the folder given. Exit status 77 (a skip) only where no X server can start. On the
-# way: a start cancelled, the window shrunk, and the second start taking the proposed
-# database.
+# page, Exit; then a second start that opens the crossword by name, places a typo, undoes
+# it, adds the clue, edits a clue's text and saves again, then answers Ctrl+X on an unsaved
+# clue with Cancel and then Discard. The file, the printed pages and a screenshot after
+# each step are checked and kept in the folder given. Exit status 77 (a skip) only where
+# no X server can start. On the way: a start cancelled, the window shrunk, and the second
+# start taking the proposed database.
 #
 # Usage: drive-quillgrid.sh QUILLGRID_BINARY ARTEFACT_FOLDER
 set -euo pipefail
@@ -341,18 +342,44 @@ answer_and_close "$naming" key Return
 main=$(window '^Quillgrid - Birds$')
 screenshot "opened"
 find_grid
+enter_clue 2 3 "Fishing mesh" "nte" "a"
+xdotool windowactivate --sync "$main" key ctrl+z
+screenshot "typo-undone"
 enter_clue 2 3 "Fishing mesh" "net" "a"
+xdotool windowactivate --sync "$main" key alt+e
+screenshot "edit-menu"
+xdotool key e
+editor=$(window '^Edit Clue$')
+# The first clue listed, 1 Across, is offered with its text in the focused box.
+xdotool key ctrl+a
+type_text "Owl, for one"
+screenshot "edit-clue"
+answer_and_close "$editor" key Return
+xdotool windowactivate --sync "$main" key alt+e m
+remover=$(window '^Remove Clue$')
+screenshot "remove-clue"
+answer_and_close "$remover" key Escape
 xdotool windowactivate --sync "$main" key F2
 wait_until "the second save" \
     sh -c "[ \"\$(sqlite3 '$database' 'SELECT count(*) FROM Clues')\" = 4 ]"
 screenshot "saved-again"
-exit_program
+enter_clue 5 5 "Not saved" "ant" "a"
+xdotool windowactivate --sync "$main" key ctrl+x
+asking=$(window '^Quillgrid$')
+screenshot "save-changes-asked"
+answer_and_close "$asking" key Escape
+kill -0 "$app" || fail "Cancel ended the program"
+xdotool windowactivate --sync "$main" key ctrl+x
+asking=$(window '^Quillgrid$')
+xdotool key alt+d
+wait_until "the program to end" sh -c "! kill -0 $app 2>/dev/null"
+wait "$app" || fail "the program ended with status $?"
 
 expect_equal "crossword rows" \
     "$(sqlite3 "$database" 'SELECT Name, GridX, GridY FROM CrosswordID')" "Birds|10|10"
 cross_id=$(sqlite3 "$database" 'SELECT CrossID FROM CrosswordID')
 expect_equal "clue rows in the order saved" "$(clue_rows)" \
-    "$cross_id|1|across|Night bird|0|0|OWL
+    "$cross_id|1|across|Owl, for one|0|0|OWL
 $cross_id|1|down|Tree|0|0|OAK
 $cross_id|2|down|Big cat|2|0|LION
 $cross_id|3|across|Fishing mesh|2|3|NET"

@@ -101,6 +101,7 @@ private Q_SLOTS:
         earlier.clueNumber = 2;
         earlier.crosswordTitle = QStringLiteral("Opened earlier");
         earlier.crosswordStored = true;
+        earlier.storedCrossId = 7;
         for (auto& column : earlier.gridLetters)
             column.fill(QStringLiteral("Q"));
         Run run({QString::number(grid.width()), QString::number(grid.height())}, area, earlier);
@@ -113,9 +114,12 @@ private Q_SLOTS:
         QCOMPARE(run.state.crosswordTitle.isEmpty(), fits);
         QCOMPARE(run.state.crosswordStored, !fits);
         QCOMPARE(run.state.savedClueCount, fits ? 0 : 3);
+        QCOMPARE(run.state.storedCrossId, fits ? 0 : 7);
         QCOMPARE(run.state.gridLetters[0][0].isEmpty(), fits);
         QCOMPARE(run.state.gridLetters[grid.width() - 1][grid.height() - 1].isEmpty(), fits);
         QCOMPARE(run.ui.menuEnables, fits ? 1 : 0);
+        // The title bar no longer names the crossword set aside.
+        QCOMPARE(run.ui.title, fits ? std::optional<QString>("") : std::nullopt);
         QCOMPARE(run.ui.messages().size(), fits ? 0 : 1);
         QCOMPARE(run.pixel(area.width() - 1, area.height() - 1) == QColor(Qt::red), !fits);
     }

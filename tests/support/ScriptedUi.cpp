@@ -18,6 +18,12 @@ void ScriptedUi::message(const QString& text, const QString& caption)
     shown.append({QStringLiteral("message"), text, caption, {}});
 }
 
+SaveChoice ScriptedUi::askToSave(const QString& text, const QString& caption)
+{
+    shown.append({QStringLiteral("save?"), text, caption, {}});
+    return saveChoices.isEmpty() ? SaveChoice::Cancel : saveChoices.takeFirst();
+}
+
 QString ScriptedUi::prompt(const QString& text, const QString& caption, const QString& proposed)
 {
     shown.append({QStringLiteral("prompt"), text, caption, proposed});

@@ -17,7 +17,7 @@
 class ScriptedUi final : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message", "prompt" or "question"
+        QString kind;  // "message", "prompt", "save?" or "question"
         QString text;
         QString caption;
         QString proposed;  // prompts only
@@ -25,6 +25,8 @@ public:
 
     // Scripted answers, taken in order. std::nullopt stands for Cancel.
     QList<std::optional<QString>> promptReplies;
+    // Answers to "Save changes ...?", in order; Cancel once they run out.
+    QList<SaveChoice> saveChoices;
     QList<bool> questionReplies;  // true for Yes; No when none is left
     QString databaseFileReply;
     QString pdfFileReply;
@@ -46,6 +48,7 @@ public:
     QStringList messages() const;
 
     void message(const QString& text, const QString& caption) override;
+    SaveChoice askToSave(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
     bool confirm(const QString& text, const QString& caption) override;
     QString chooseDatabaseFile() override;
