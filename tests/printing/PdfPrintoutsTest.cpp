@@ -235,9 +235,8 @@ private Q_SLOTS:
         QCOMPARE(read, placed);
     }
 
-    // Read back from paper: each clue's number stands first on its line, however the clue
-    // runs; an emoji leaves ink, in the outline emoji font, and letters stay in the font
-    // that stands for Arial.
+    // Read back: the number stands first before a clue in Hebrew; an emoji leaves ink, in
+    // the outline emoji font, and letters stay in the font that stands for Arial.
     void printsEveryClueWhole()
     {
         PdfRun run(QStringLiteral("Title"));
@@ -263,8 +262,9 @@ private Q_SLOTS:
         QString fonts;
         for (const auto& font : Poppler::Document::load(pdf)->fonts())
             fonts += font.name() + u' ';
-        const QString arial = QFontInfo(QFont("Arial")).family().remove(u' ');
-        QVERIFY2(fonts.contains("Symbola") && fonts.contains(arial), qPrintable(fonts));
+        QVERIFY2(fonts.contains("Symbola") &&
+                     fonts.contains(QFontInfo(QFont("Arial")).family().remove(u' ')),
+                 qPrintable(fonts));
     }
 
     // Written beside its place and renamed over it once whole: with room an earlier file

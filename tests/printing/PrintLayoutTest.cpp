@@ -161,8 +161,7 @@ private Q_SLOTS:
             RecordedRun run;
             run.ui.promptReplies = {QStringLiteral("Crossword ").repeated(100).trimmed()};
             printout(TestCrosswords::sample(), run.device, run.ui);
-            qreal titleBottom = 0;
-            qreal contentTop = 1e9;
+            qreal titleBottom = 0, contentTop = 1e9;
             for (const auto& mark : run.device.marksOf("text box")) {
                 if (mark.style == "Arial 8 bold")
                     titleBottom = std::max(titleBottom, mark.rect.top() + 20);
