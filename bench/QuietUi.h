@@ -9,6 +9,7 @@ public:
     void message(const QString&, const QString&) override {}
     SaveChoice askToSave(const QString&, const QString&) override { return SaveChoice::Cancel; }
     QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    bool confirm(const QString&, const QString&) override { return false; }
     QString chooseDatabaseFile() override { return {}; }
     QString choosePdfFile(const QString&) override { return {}; }
     SaveFileChoice chooseSaveFile(const QString&, const QString&, const QStringList&) override

@@ -75,6 +75,15 @@ QString QtUi::prompt(const QString& text, const QString& caption, const QString&
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
+bool QtUi::confirm(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    dialogParent(window_));
+    // Enter alone must not agree to what the question warns of.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtUi::chooseDatabaseFile()
 {
     QFileDialog dialog(dialogParent(window_),

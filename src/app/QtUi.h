@@ -12,6 +12,7 @@ public:
     void message(const QString& text, const QString& caption) override;
     SaveChoice askToSave(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
+    bool confirm(const QString& text, const QString& caption) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,

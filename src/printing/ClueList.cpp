@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QWindow>
 
 #include <algorithm>
@@ -33,6 +35,10 @@ ClueList::ClueList(const PuzzleState& state, PrintDevice& device, Ui& ui, QWidge
     // Read-only text still takes the focus, so the list can be scrolled from the keyboard.
     tbClues_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     tbClues_->viewport()->installEventFilter(this);
+    // Every line reads from its number on, whatever the direction of the clue after it.
+    QTextOption lines = tbClues_->document()->defaultTextOption();
+    lines.setTextDirection(Qt::LeftToRight);
+    tbClues_->document()->setDefaultTextOption(lines);
 
     print_ = new QPushButton(tr("Print"), this);
     print_->setObjectName(QStringLiteral("Print"));

@@ -1,5 +1,6 @@
 #include "ClueListText.h"
 
+#include "DirectionRun.h"
 #include "model/NumberText.h"
 
 namespace {
@@ -11,7 +12,8 @@ void appendClues(QString& text, const ClueTable& sortedClues, int count, bool ac
     for (int i = 0; i < count; ++i) {
         const ClueEntry& entry = sortedClues[i];
         if (entry.across == across)
-            text += numberText(entry.number) + QStringLiteral(". ") + entry.clue + lineEnd;
+            text += numberText(entry.number) + QStringLiteral(". ") +
+                    DirectionRun::ownDirectionRun(entry.clue) + lineEnd;
     }
 }
 

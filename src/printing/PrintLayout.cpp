@@ -1,5 +1,7 @@
 #include "PrintLayout.h"
 
+#include "DirectionRun.h"
+#include "PrintableText.h"
 #include "WrapLine.h"
 #include "common/TitlePrompt.h"
 #include "model/ProgramInfo.h"
@@ -8,6 +10,7 @@
 #include "seams/Ui.h"
 
 #include <QLoggingCategory>
+#include <QObject>
 
 #include <algorithm>
 
@@ -22,6 +25,8 @@ constexpr int titlePointSize = 14;
 constexpr qreal smallestTitlePointSize = 8;  // still read at arm's length
 constexpr qreal titleSizeStep = 0.5;
 constexpr int letterInset = 2;
+// Between a title's last line and what follows it, where the title reaches that far down.
+constexpr qreal belowTitleMm = 3;
 
 }  // namespace
 
@@ -60,8 +65,9 @@ void printTitle(PrintDevice& device, const QString& title)
     const auto measure = [&device](const QString& text) { return device.textWidth(text); };
     qreal top = titleTopMm.y();
     for (const QString& line : wrapLine(title, width, measure)) {
-        device.setCurrentPoint({(width - device.textWidth(line)) / 2, top});
-        device.printText(line);
+        const QString run = DirectionRun::ownDirectionRun(line);
+        device.setCurrentPoint({(width - device.textWidth(run)) / 2, top});
+        device.printText(run);
         top = device.currentPoint().y();
     }
     device.setFontSize(titlePointSize);
@@ -100,6 +106,11 @@ bool jobGoesOn(PrintDevice& device, Ui& ui)
     return false;
 }
 
+qreal contentTop(const PrintDevice& device, qreal usualTopMm)
+{
+    return std::max(usualTopMm, device.currentPoint().y() + belowTitleMm);
+}
+
 void EndPrintout(PrintDevice& device, Ui& ui)
 {
     if (!device.endDocument())
@@ -115,6 +126,10 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui, const QString& ownTitle)
 
     // Cancel gives an empty title, and the print-out goes on without one.
     const QString title = askCrosswordTitle(ui, ownTitle);
+    if (!printDespiteGaps(ui, QObject::tr("The title holds"), {title})) {
+        device.setPdfFile({});  // the file named is not written
+        return false;
+    }
 
     device.setFontName(PrintLayout::fontName);
     device.setUnit(PrintUnit::Millimetres);
@@ -126,7 +141,8 @@ bool PrintPageHeading(PrintDevice& device, Ui& ui, const QString& ownTitle)
 
 QPoint BeginGridLayout(PrintDevice& device, QSize cells)
 {
-    device.setCurrentPoint(referencePointMm);
+    device.setCurrentPoint(
+        {referencePointMm.x(), PrintLayout::contentTop(device, referencePointMm.y())});
     device.setUnit(PrintUnit::Dots);
     const QPointF reference = device.currentPoint();
     const QPoint origin(int(qint16(roundHalfEven(reference.x()))),

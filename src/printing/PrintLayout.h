@@ -33,6 +33,9 @@ qreal gridScale(QSize cells, QPoint origin, QSizeF printableDots);
 bool choosePrinter(PrintDevice& device, Ui& ui);
 // Reports why the job failed and ends it; true when there was nothing to report.
 bool jobGoesOn(PrintDevice& device, Ui& ui);
+// Where the page's content starts, in millimetres: `usualTopMm`, or lower where the lines
+// of a long title reach down to it. PrintPageHeading leaves the current point under them.
+qreal contentTop(const PrintDevice& device, qreal usualTopMm);
 // Sends the page and reports a printer that refused it.
 void EndPrintout(PrintDevice& device, Ui& ui);
 
@@ -40,11 +43,12 @@ void EndPrintout(PrintDevice& device, Ui& ui);
 
 // Chooses the printer, asks for the title (proposing the crossword's own) and prints it
 // centred 10 mm down in Arial 14 bold; the unit is millimetres afterwards. False when the
-// print-out is abandoned: no PDF file was named, or the printer could not be started (reported).
+// print-out is abandoned: no PDF file was named, the setter would rather not print a title
+// that leaves gaps on paper, or the printer could not be started (reported).
 bool PrintPageHeading(PrintDevice& device, Ui& ui, const QString& ownTitle = {});
-// Fixes the grid's reference point 10 mm / 30 mm in and leaves the unit in dots with a solid black
-// fill. A grid of `cells` too large for the page is then drawn smaller as a whole, towards the
-// point. Returns the point.
+// Fixes the grid's reference point 10 mm / 30 mm in (lower under a long title) and leaves
+// the unit in dots with a solid black fill. A grid of `cells` too large for the page is then
+// drawn smaller as a whole, towards the point. Returns the point.
 QPoint BeginGridLayout(PrintDevice& device, QSize cells);
 // The black cell box and, for a cell holding a letter, the white box inside it.
 void DrawCellFrame(PrintDevice& device, int column, int row, QPoint origin, bool letterCell);

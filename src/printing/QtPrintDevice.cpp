@@ -1,6 +1,7 @@
 #include "QtPrintDevice.h"
 
 #include "PdfBesideTarget.h"
+#include "PrintFont.h"
 #include "SystemPrinters.h"
 #include "model/ProgramInfo.h"
 
@@ -101,7 +102,7 @@ void QtPrintDevice::setResolution(int dotsPerInch)
 
 void QtPrintDevice::setFontName(const QString& name)
 {
-    font_.setFamily(name);
+    font_.setFamilies(printFamilies(name));
     metrics_.reset();
 }
 
@@ -176,6 +177,9 @@ void QtPrintDevice::printText(const QString& text)
         return;
     painter_->setFont(font_);
     painter_->setPen(Qt::black);
+    // A line starts at the left whatever its text; a clue or title running right to left
+    // is an isolated run of its own inside it.
+    painter_->setLayoutDirection(Qt::LeftToRight);
     const QFontMetricsF& metrics = this->metrics();
     QPointF at = toDots(currentPoint());
     const QStringList lines = text.split(lineBreak());

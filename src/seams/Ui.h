@@ -28,6 +28,8 @@ public:
     // A modal input prompt; a cancelled prompt answers "".
     virtual QString prompt(const QString& text, const QString& caption,
                            const QString& proposed) = 0;
+    // A modal question with Yes and No; true only for Yes.
+    virtual bool confirm(const QString& text, const QString& caption) = 0;
     // The start-up dialog for the database file: the chosen path, or "" when cancelled.
     virtual QString chooseDatabaseFile() = 0;
     // Where to write a print-out when no printer is installed; "" when cancelled.

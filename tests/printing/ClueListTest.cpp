@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace {
 
@@ -53,6 +55,10 @@ private Q_SLOTS:
         QTest::newRow("equal numbers in the exchange order")
             << QStringList{"5a A", "3a B", "3a C", "1a D"}
             << "Across:\r\n 1. D\r\n 3. C\r\n 3. B\r\n 5. A\r\n\r\nDown:\r\n\r\n";
+        QTest::newRow("a clue running right to left, isolated")
+            << QStringList{QStringLiteral("2d \u05e9\u05dc\u05d5\u05dd (5)")}
+            << QStringLiteral(
+                   "Across:\r\n\r\nDown:\r\n 2. \u2068\u05e9\u05dc\u05d5\u05dd (5)\u2069\r\n\r\n");
     }
     void listsAcrossThenDownByNumber()
     {
@@ -84,20 +90,82 @@ private Q_SLOTS:
             QCOMPARE(dialog.list.size(), QSize(463, 523));
     }
 
+    // A left-to-right line, the clue a run of its own: a long Arabic clue keeps its number.
+    void keepsTheNumberFirstBeforeAClueRunningRightToLeft()
+    {
+        Dialog dialog(
+            withClues({"26a " + QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(40)}));
+        dialog.list.show();
+        const QTextBlock block = dialog.tbClues()->document()->findBlockByNumber(1);
+        QVERIFY(block.layout() && block.layout()->lineCount() == 1);
+        const QTextLine line = block.layout()->lineAt(0);
+        // The cursor before the "2" of " 26. ", left of every later position.
+        const qreal number = line.cursorToX(1);
+        QVERIFY2(number < 20, qPrintable(QString::number(number)));
+        for (int i = 2; i < block.length(); ++i)
+            QVERIFY2(line.cursorToX(i) > number, qPrintable(QString::number(i)));
+    }
+
+    // A character no font has (from a private-use plane) would be a gap on paper: before
+    // anything is printed, the setter is asked about the clue or title that holds it.
+    void asksBeforePrintingWhatWouldLeaveGaps_data()
+    {
+        QTest::addColumn<QString>("clue");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QList<bool>>("replies");
+        QTest::addColumn<QString>("asked");
+        const QString odd = QStringLiteral("Odd \U000F0000");
+        QTest::newRow("emoji joined and selected")
+            << QStringLiteral("Owl \U0001F989\u200d\u2764\ufe0f") << "Title" << QList<bool>{}
+            << "";
+        QTest::newRow("a clue, declined")
+            << odd << "Title" << QList<bool>{false} << "Across:  1. " + odd;
+        QTest::newRow("the title, declined") << "Pet" << odd << QList<bool>{false} << odd;
+    }
+    void asksBeforePrintingWhatWouldLeaveGaps()
+    {
+        QFETCH(QString, clue);
+        QFETCH(QString, title);
+        QFETCH(QList<bool>, replies);
+        QFETCH(QString, asked);
+        Dialog dialog(withClues({"1a " + clue}));
+        dialog.ui.promptReplies = {title};
+        dialog.ui.questionReplies = replies;
+        dialog.print();
+        QString questions;
+        for (const auto& shown : dialog.ui.shown)
+            questions += shown.kind == "question" ? shown.text + u'\f' : QString();
+        QCOMPARE(questions.count(u'\f'), replies.size());
+        QVERIFY(questions.contains(asked));
+        const bool printed = replies.isEmpty() || replies.constLast();
+        QCOMPARE(dialog.device.marksOf("text").size(), printed ? 6 : 0);
+    }
+
     // From 25 mm down in Arial 10, a line of 25 dots on the recording device; 75 mm below
     // that hold 17 lines: the 74 lines of 70 clues make five pages.
+    void printsTheListOverAsManyPagesAsItNeeds_data()
+    {
+        QTest::addColumn<int>("clues");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("70 clues") << 70 << 5;
+        // The final empty line would be the only line of a second page.
+        QTest::newRow("the last clue fills the page") << 14 << 1;
+    }
     void printsTheListOverAsManyPagesAsItNeeds()
     {
-        QStringList clues;
-        for (int n = 1; n <= 70; ++n)
-            clues << QStringLiteral("%1%2 Clue %1").arg(n).arg(n % 2 ? u'a' : u'd');
-        Dialog dialog(withClues(clues));
+        QFETCH(int, clues);
+        QFETCH(int, pages);
+        QStringList added;
+        for (int n = 1; n <= clues; ++n)
+            added << QStringLiteral("%1%2 Clue %1").arg(n).arg(n % 2 ? u'a' : u'd');
+        Dialog dialog(withClues(added));
         dialog.device.printableMm = {203, 100};
         dialog.print();
 
         const QStringList lines = dialog.list.listing().split("\r\n");
         const auto texts = dialog.device.marksOf("text");
-        QCOMPARE(texts.size(), 1 + 74);
+        QCOMPARE(texts.size(), 1 + std::min(clues + 4, 17 * pages));
+        QCOMPARE(dialog.device.marksOf("page").size(), pages - 1);
         for (qsizetype i = 1; i < texts.size(); ++i) {
             QCOMPARE(texts[i].text + '@' + texts[i].style, lines[i - 1] + "@Arial 10");
             QCOMPARE(texts[i].page, int(1 + (i - 1) / 17));

@@ -1,6 +1,8 @@
 #include "PdfReading.h"
 #include "TestCrosswords.h"
 #include "app/Main.h"
+#include "printing/ClueListPrintout.h"
+#include "printing/ClueListText.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
 #include "support/FullDisk.h"
@@ -10,6 +12,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
@@ -230,6 +233,38 @@ private Q_SLOTS:
         read.sort();
         placed.sort();
         QCOMPARE(read, placed);
+    }
+
+    // Read back: the number stands first before a clue in Hebrew; an emoji leaves ink, in
+    // the outline emoji font, and letters stay in the font that stands for Arial.
+    void printsEveryClueWhole()
+    {
+        PdfRun run(QStringLiteral("Title"));
+        ClueTable clues{};
+        clues[0] = {QStringLiteral("Hot drink \u2615"), "TEA", 0, 0, 1, true};
+        clues[1] = {QStringLiteral("\u05e9\u05dc\u05d5\u05dd (5)"), "SHALOM", 0, 1, 26, true};
+        printClueList(ClueListText::clueListText(clues, 2), run.device, run.ui);
+        const QString pdf = run.ui.pdfFileReply;
+        const auto words = PdfReading::words(pdf);
+        const auto number = std::find_if(words.begin(), words.end(),
+                                         [&](const auto& word) { return word.first == "26."; });
+        QVERIFY(number != words.end());
+        for (const auto& [text, box] : words) {
+            if (qAbs(box.center().y() - number->second.center().y()) < 2)
+                QVERIFY2(box.left() >= number->second.left(), qPrintable(text));
+        }
+
+        QRectF cup;
+        for (const auto& [text, box] : words)
+            cup = text == QStringLiteral("\u2615") ? box : cup;
+        const QRect inked(cup.topLeft().toPoint() * 150 / 72, cup.size().toSize() * 150 / 72);
+        QVERIFY(!cup.isEmpty() && darkBounds(PdfReading::firstPage(pdf).copy(inked)).isValid());
+        QString fonts;
+        for (const auto& font : Poppler::Document::load(pdf)->fonts())
+            fonts += font.name() + u' ';
+        QVERIFY2(fonts.contains("Symbola") &&
+                     fonts.contains(QFontInfo(QFont("Arial")).family().remove(u' ')),
+                 qPrintable(fonts));
     }
 
     // Written beside its place and renamed over it once whole: with room an earlier file

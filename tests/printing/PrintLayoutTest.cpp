@@ -1,5 +1,6 @@
 #include "RecordingPrintDevice.h"
 #include "TestCrosswords.h"
+#include "printing/ClueListPrintout.h"
 #include "printing/GridPrintouts.h"
 #include "printing/PrintLayout.h"
 #include "printing/PuzzlePage.h"
@@ -37,13 +38,14 @@ private Q_SLOTS:
         RecordingPrintDevice device(ui);
         device.dotsPerInch = dotsPerInch;
         device.setUnit(PrintUnit::Millimetres);
-        device.setCurrentPoint({60, 120});  // wherever the title left it
+        device.setCurrentPoint({0, 16});  // under a title of one line
         QCOMPARE(BeginGridLayout(device, {}), origin);
         QCOMPARE(ui.messages(), QStringList());
         // The real printer turns millimetres into the same dots.
         QtPrintDevice real([] { return Printers(); });
         real.setResolution(dotsPerInch);
         real.setUnit(PrintUnit::Millimetres);
+        real.setCurrentPoint({0, 16});
         QCOMPARE(BeginGridLayout(real, {}), origin);
     }
 
@@ -145,6 +147,28 @@ private Q_SLOTS:
             QCOMPARE(QStringList({asked.kind, asked.text, asked.caption, asked.proposed}),
                      QStringList(
                          {"prompt", "Enter Title for the Crossword:", "Quillgrid", "Crossword"}));
+        }
+    }
+
+    // Seven lines of title at 8 pt, each 1.2 em or 20 dots high, reach below 30 mm: the
+    // grid, or the clue list, starts below the last of them instead of printing over it.
+    void startsBelowALongTitle()
+    {
+        const auto clues = [](const PuzzleState&, PrintDevice& device, Ui& ui) {
+            printClueList("Across:\r\n 1. Pet\r\n", device, ui);
+        };
+        for (const auto printout : {printBlankGrid, printSolutionGrid, +clues}) {
+            RecordedRun run;
+            run.ui.promptReplies = {QStringLiteral("Crossword ").repeated(100).trimmed()};
+            printout(TestCrosswords::sample(), run.device, run.ui);
+            qreal titleBottom = 0, contentTop = 1e9;
+            for (const auto& mark : run.device.marksOf("text box")) {
+                if (mark.style == "Arial 8 bold")
+                    titleBottom = std::max(titleBottom, mark.rect.top() + 20);
+                else
+                    contentTop = std::min(contentTop, mark.rect.top());
+            }
+            QVERIFY(titleBottom > 30 * 150 / 25.4 && contentTop >= titleBottom);
         }
     }
 };

@@ -39,6 +39,12 @@ QString ScriptedUi::prompt(const QString& text, const QString& caption, const QS
     return reply.value_or(QString());
 }
 
+bool ScriptedUi::confirm(const QString& text, const QString& caption)
+{
+    shown.append({QStringLiteral("question"), text, caption, {}});
+    return !questionReplies.isEmpty() && questionReplies.takeFirst();
+}
+
 QString ScriptedUi::chooseDatabaseFile()
 {
     ++databaseDialogs;

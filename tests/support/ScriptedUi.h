@@ -17,7 +17,7 @@
 class ScriptedUi final : public Ui {
 public:
     struct Shown {
-        QString kind;  // "message", "prompt" or "save?"
+        QString kind;  // "message", "prompt", "save?" or "question"
         QString text;
         QString caption;
         QString proposed;  // prompts only
@@ -27,6 +27,7 @@ public:
     QList<std::optional<QString>> promptReplies;
     // Answers to "Save changes ...?", in order; Cancel once they run out.
     QList<SaveChoice> saveChoices;
+    QList<bool> questionReplies;  // true for Yes; No when none is left
     QString databaseFileReply;
     QString pdfFileReply;
     SaveFileChoice saveFileReply;
@@ -51,6 +52,7 @@ public:
     void message(const QString& text, const QString& caption) override;
     SaveChoice askToSave(const QString& text, const QString& caption) override;
     QString prompt(const QString& text, const QString& caption, const QString& proposed) override;
+    bool confirm(const QString& text, const QString& caption) override;
     QString chooseDatabaseFile() override;
     QString choosePdfFile(const QString& proposedName) override;
     SaveFileChoice chooseSaveFile(const QString& caption, const QString& proposedName,
