@@ -8,13 +8,16 @@
 #include "editing/CluePlacement.h"
 #include "editing/GridDrawing.h"
 #include "editing/NewCrossword.h"
+#include "editing/WordListsDialog.h"
 #include "exchange/ExportCrossword.h"
+#include "fill/WordLists.h"
 #include "printing/ClueList.h"
 #include "printing/GridPrintouts.h"
 #include "printing/QtPrintDevice.h"
 #include "storage/CrosswordDatabase.h"
 #include "storage/CrosswordName.h"
 #include "storage/DatabaseLocation.h"
+#include "storage/EarlierCluesQuery.h"
 #include "storage/OpenCrossword.h"
 #include "storage/SaveCrossword.h"
 
@@ -72,6 +75,11 @@ void Main::Form_Load()
     database_ = std::make_unique<CrosswordDatabase>(databasePath_);
     // Owned by the window, which it is modal over.
     nameDialog_ = new CrosswordName(*database_, ui_, this);
+    wordLists_ = std::make_unique<WordLists>();
+    wordLists_->load(WordListChoice::remembered());
+    clueForm_->addFillHelp(*wordLists_, [path = databasePath_](const QString& answer) {
+        return earlierCluesFor(path, answer);
+    });
 }
 
 QAction* Main::addCommand(QMenu* menu, const char* name, const QString& text,
@@ -100,6 +108,12 @@ void Main::buildMenus()
                                      QKeySequence(tr("Ctrl+E")), &Main::mnuExportCrossword_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("sep2"));
     addCommand(mnuFile, "mnuExit", tr("E&xit"), QKeySequence(tr("Ctrl+X")), &Main::mnuExit_Click);
+
+    QMenu* mnuEdit = menuBar()->addMenu(tr("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    addCommand(mnuEdit, "mnuWordLists", tr("&Word Lists..."), QKeySequence(),
+               &Main::mnuWordLists_Click);
 
     mnuPrint_ = menuBar()->addMenu(tr("&Print"));
     mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
@@ -188,6 +202,11 @@ void Main::mnuPrintSolution_Click()
 void Main::mnuPrintClues_Click()
 {
     showClueList(state_, *printDevice_, ui_, this);
+}
+
+void Main::mnuWordLists_Click()
+{
+    chooseWordLists(*wordLists_, *clueForm_, ui_);
 }
 
 void Main::mnuAbout_Click()

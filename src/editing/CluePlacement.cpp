@@ -73,6 +73,7 @@ void placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
 
     state.entryClue.clear();
     state.entryAnswer.clear();
+    form.startAt(start);
     ui.showModal(form);
 
     state.entryClue = trimBlanks(state.entryClue);

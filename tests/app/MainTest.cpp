@@ -95,8 +95,8 @@ private Q_SLOTS:
         Scripted app;
         QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
-                 "&Export Crossword...;-;E&xit;&Print;&View Clues;-;Print &Grid;"
-                 "Print Sol&ution;-;Print &Clues;&About");
+                 "&Export Crossword...;-;E&xit;&Edit;&Word Lists...;&Print;&View Clues;-;"
+                 "Print &Grid;Print Sol&ution;-;Print &Clues;&About");
     }
 
     // Alt + the title's letter opens its menu and the command's letter runs it, as does its
