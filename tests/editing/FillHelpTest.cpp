@@ -56,6 +56,7 @@ private Q_SLOTS:
         QString run;
         QStringList offered;
         QTimer::singleShot(0, &form, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&form));
             QTest::keyClicks(QApplication::focusWidget(), "Bright");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(QApplication::focusWidget(), "su");
@@ -81,6 +82,7 @@ private Q_SLOTS:
         // Shown again: the clue box has the focus and its text is selected.
         QString selected;
         QTimer::singleShot(0, &form, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&form));
             selected = QApplication::focusWidget()->objectName() + ": " +
                        form.findChild<QLineEdit*>("clue")->selectedText();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
