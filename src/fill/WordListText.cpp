@@ -21,10 +21,10 @@ int scoreOf(QByteArrayView text)
     return score <= WordIndex::bestScore ? score : -1;
 }
 
-bool isPlainLetters(QByteArrayView word)
+bool isAsciiLetters(QByteArrayView word)
 {
     for (const char ch : word) {
-        if (ch < 'A' || ch > 'Z')
+        if (!((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')))
             return false;
     }
     return true;
@@ -42,9 +42,16 @@ bool readLine(QByteArrayView line, WordIndex::Builder& builder)
         line = line.first(separator);
     }
     line = line.trimmed();
-    // Most lines of most lists are already capitals; they need no decoding.
-    if (isPlainLetters(line))
-        return builder.add(line, score);
+    // Most lines of most lists are plain ASCII letters: they are only made capitals, as
+    // normalising does, without decoding each line into a string of its own.
+    if (isAsciiLetters(line)) {
+        if (line.size() > WordIndex::longest)
+            return false;
+        char capitals[WordIndex::longest];
+        for (qsizetype k = 0; k < line.size(); ++k)
+            capitals[k] = char(line[k] & ~0x20);
+        return builder.add(QByteArrayView(capitals, line.size()), score);
+    }
     const QString typed = QString::fromUtf8(line);
     if (typed.isEmpty() || !typed.front().isLetter())
         return false;
