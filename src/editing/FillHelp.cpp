@@ -61,7 +61,7 @@ FillHelp::FillHelp(const PuzzleState& state, WordLists& lists, EarlierCluesLooku
     earlier_->setHeaderLabels({tr("Clue"), tr("Crossword")});
     earlier_->setRootIsDecorated(false);
     earlier_->header()->setStretchLastSection(true);
-    earlier_->setColumnWidth(0, 190);
+    earlier_->setColumnWidth(0, 170);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("fillStatus"));
     status_->setWordWrap(true);
