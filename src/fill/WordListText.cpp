@@ -55,6 +55,9 @@ bool readLine(QByteArrayView line, WordIndex::Builder& builder)
     const QString typed = QString::fromUtf8(line);
     if (typed.isEmpty() || !typed.front().isLetter())
         return false;
+    // A dictionary's possessives ("lioness's") would read as words that are not words.
+    if (typed.endsWith(QStringLiteral("'s")) || typed.endsWith(QStringLiteral("\u2019s")))
+        return false;
     qsizetype letters = 0;
     for (const QChar ch : typed)
         letters += ch.isLetter() ? 1 : 0;

@@ -11,5 +11,6 @@ struct ListLines {
 };
 
 // Reads a list, UTF-8, one word a line, or `WORD;SCORE` with SCORE a whole number from 0
-// to 100. Words are normalised as typed answers are; blank lines are passed over.
+// to 100. Words are normalised as typed answers are; blank lines are passed over, and
+// possessives ("lioness's") are skipped.
 ListLines readWordList(QByteArrayView text, WordIndex::Builder& builder);
