@@ -10,8 +10,10 @@
 #include "editing/GridDrawing.h"
 #include "editing/ImportPlacement.h"
 #include "editing/NewCrossword.h"
+#include "editing/WordListsDialog.h"
 #include "exchange/ExportCrossword.h"
 #include "exchange/ReadCrosswordFile.h"
+#include "fill/WordLists.h"
 #include "model/ProgramInfo.h"
 #include "printing/ClueList.h"
 #include "printing/GridPicture.h"
@@ -21,6 +23,7 @@
 #include "storage/CrosswordDatabase.h"
 #include "storage/CrosswordName.h"
 #include "storage/DatabaseLocation.h"
+#include "storage/EarlierCluesQuery.h"
 #include "storage/OpenCrossword.h"
 #include "storage/SaveCrossword.h"
 
@@ -101,6 +104,11 @@ void Main::Form_Load()
     database_ = std::make_unique<CrosswordDatabase>(databasePath_);
     // Owned by the window, which it is modal over.
     nameDialog_ = new CrosswordName(*database_, ui_, this);
+    wordLists_ = std::make_unique<WordLists>();
+    wordLists_->load(WordListChoice::remembered());
+    clueForm_->addFillHelp(*wordLists_, [path = databasePath_](const QString& answer) {
+        return earlierCluesFor(path, answer);
+    });
 }
 
 QAction* Main::addCommand(QMenu* menu, const char* name, const QString& text,
@@ -158,6 +166,8 @@ void Main::buildMenus()
                                       {}, &Main::mnuKeepReadingOrder_Click);
     mnuKeepReadingOrder_->setCheckable(true);
     mnuKeepReadingOrder_->setChecked(QSettings().value(keepReadingOrderKey, false).toBool());
+    mnuEdit_->addSeparator()->setObjectName(QStringLiteral("sep7"));
+    addCommand(mnuEdit_, "mnuWordLists", tr("&Word Lists..."), {}, &Main::mnuWordLists_Click);
 
     mnuPrint_ = menuBar()->addMenu(tr("&Print"));
     mnuPrint_->setObjectName(QStringLiteral("mnuPrint"));
@@ -366,6 +376,11 @@ void Main::mnuPrintPuzzlePage_Click()
 void Main::mnuPrintSolutionPage_Click()
 {
     printSolutionPage(state_, *printDevice_, ui_);
+}
+
+void Main::mnuWordLists_Click()
+{
+    chooseWordLists(*wordLists_, *clueForm_, ui_);
 }
 
 void Main::mnuAbout_Click()

@@ -17,6 +17,7 @@ class QMenu;
 class QUndoStack;
 class Ui;
 struct EditingDesk;
+class WordLists;
 
 // The one top-level window: the menu bar, the grid's drawing area and the crossword
 // being edited. Each handler hands its work to the subsystem that does it.
@@ -62,6 +63,7 @@ public:
     void mnuPrintClues_Click();
     void mnuPrintPuzzlePage_Click();
     void mnuPrintSolutionPage_Click();
+    void mnuWordLists_Click();
     void mnuAbout_Click();
     void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
 
@@ -85,6 +87,8 @@ private:
     QString databasePath_;
     std::unique_ptr<PrintDevice> printDevice_;
     std::unique_ptr<CrosswordDatabase> database_;
+    // Read in the background from the start; the clue dialog offers their words.
+    std::unique_ptr<WordLists> wordLists_;
     CrosswordName* nameDialog_ = nullptr;
     // Made once and only hidden, so it keeps what was typed; modal with no owner window.
     std::unique_ptr<ClueForm> clueForm_;

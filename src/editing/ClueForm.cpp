@@ -10,12 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QShowEvent>
 
 #include <limits>
 
 const QString ClueForm::caption = QStringLiteral("Enter the Clue and Answer");
 
 namespace {
+
+const QString fillHelpKey = QStringLiteral("fillHelp/shown");
 
 enum Direction { Down = 0, Across = 1 };
 
@@ -24,6 +28,9 @@ constexpr QRect twips(int left, int top, int width, int height)
 {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
+
+constexpr QSize ownSize = twips(0, 0, 6945, 1950).size();
+constexpr int fillHelpHeight = 270;
 
 template <typename Control>
 Control* place(Control* control, const char* name, const QRect& geometry)
@@ -39,7 +46,7 @@ ClueForm::ClueForm(PuzzleState& state, QWidget* parent) : QDialog(parent), state
 {
     setObjectName(QStringLiteral("ClueForm"));
     setWindowTitle(caption);
-    setFixedSize(twips(0, 0, 6945, 1950).size());
+    setFixedSize(ownSize);
     // The layout is measured for 8-point Arial at 96 dots per inch; the desktop's larger
     // default would cut the captions short in these fixed places.
     setFont(layoutFont(QFont(QStringLiteral("Arial"), 8)));
@@ -89,6 +96,58 @@ void ClueForm::update_Click()
     state_.entryAnswer = answer_->text();
     state_.entryClue = clue_->text();
     accept();
+}
+
+void ClueForm::addFillHelp(WordLists& lists, EarlierCluesLookup lookup)
+{
+    fillHelp_ = new FillHelp(state_, lists, std::move(lookup), this);
+    fillHelp_->setGeometry(0, ownSize.height(), ownSize.width(), fillHelpHeight);
+    connect(fillHelp_, &FillHelp::wordChosen, this, [this](const QString& word) {
+        answer_->setText(word);
+        answer_->setFocus();
+    });
+    connect(fillHelp_, &FillHelp::clueChosen, this, [this](const QString& clue) {
+        clue_->setText(clue);
+        clue_->setFocus();
+    });
+    connect(answer_, &QLineEdit::textChanged, this, [this] { showEntryInFillHelp(); });
+    connect(direction_, &QComboBox::currentIndexChanged, this, [this] { showEntryInFillHelp(); });
+    setFillHelpShown(QSettings().value(fillHelpKey, true).toBool());
+}
+
+bool ClueForm::fillHelpShown() const
+{
+    return fillHelp_ && !fillHelp_->isHidden();
+}
+
+void ClueForm::setFillHelpShown(bool shown)
+{
+    if (!fillHelp_)
+        return;
+    fillHelp_->setVisible(shown);
+    setFixedSize(ownSize + QSize(0, shown ? fillHelpHeight : 0));
+    if (QSettings().value(fillHelpKey, true).toBool() != shown)
+        QSettings().setValue(fillHelpKey, shown);
+}
+
+void ClueForm::startAt(QPoint start)
+{
+    start_ = start;
+}
+
+void ClueForm::showEntryInFillHelp()
+{
+    if (fillHelp_ && !fillHelp_->isHidden())
+        fillHelp_->showEntry(start_, direction_->currentIndex() != Down, answer_->text());
+}
+
+// Each time it opens the setter can type the next clue at once, over the last one.
+void ClueForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    showEntryInFillHelp();
+    clue_->setFocus();
+    clue_->selectAll();
 }
 
 void ClueForm::closeEvent(QCloseEvent* event)

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "FillHelp.h"
+
 #include <QDialog>
+#include <QPoint>
 
 class QCloseEvent;
 class QComboBox;
 class QKeyEvent;
+class QShowEvent;
 class QLineEdit;
 class QPushButton;
+class WordLists;
 struct PuzzleState;
 
 // The modal dialog in which one clue, its answer and its direction are typed. It is made
@@ -22,13 +27,23 @@ public:
 
     void update_Click();
 
+    // Adds the fill help below the dialog's own controls, shown unless the setter hid it.
+    void addFillHelp(WordLists& lists, EarlierCluesLookup lookup);
+    bool fillHelpShown() const;
+    // Hidden, the dialog is exactly as it is without the fill help. Remembered.
+    void setFillHelpShown(bool shown);
+    // The cell the answer is to start in, for the fill help.
+    void startAt(QPoint start);
+
 protected:
     // The close control throws the entry away; Update, Cancel and Esc only hide it.
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void startAfresh();
+    void showEntryInFillHelp();
 
     PuzzleState& state_;
     QLineEdit* clue_ = nullptr;
@@ -36,4 +51,6 @@ private:
     QComboBox* direction_ = nullptr;
     QPushButton* update_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    FillHelp* fillHelp_ = nullptr;
+    QPoint start_{-1, -1};
 };

@@ -154,6 +154,7 @@ bool placeClue(PuzzleState& state, Surface& surface, Ui& ui, ClueForm& form,
 
     state.entryClue.clear();
     state.entryAnswer.clear();
+    form.startAt(start);
     ui.showModal(form);
 
     // Tidied where the dialog handed it over, as the specified hand-over fields hold it.

@@ -218,6 +218,8 @@ Result<Done> CrosswordDatabase::createTables()
                        "CluePosX INTEGER NOT NULL, CluePosY INTEGER NOT NULL, "
                        "Answer TEXT NOT NULL)"),
         QStringLiteral("CREATE INDEX CluesCrossID ON Clues (CrossID)"),
+        // The clue dialog looks up every clue an answer had before, at each key press.
+        QStringLiteral("CREATE INDEX CluesAnswer ON Clues (Answer)"),
     };
     const auto cannotCreate = [this](const QString& reason) {
         return Result<Done>::failure(

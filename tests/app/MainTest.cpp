@@ -97,9 +97,10 @@ private Q_SLOTS:
         Scripted app;
         QCOMPARE(captions(app.main.menuBar()->actions()).join(u';'),
                  "&File;&New Crossword;&Open Crossword;-;&Save Crossword;"
-                 "&Import Crossword...;&Export Crossword...;Export Grid &Picture...;Chec&k Crossword;-;E&xit;"
+                 "&Import Crossword...;&Export Crossword...;Export Grid &Picture...;Chec&k "
+                 "Crossword;-;E&xit;"
                  "&Edit;&Undo;&Redo;-;&Edit Clue...;Re&move Clue...;-;"
-                 "&Number in Reading Order;&Keep Reading Order;"
+                 "&Number in Reading Order;&Keep Reading Order;-;&Word Lists...;"
                  "&Print;&View Clues;-;Print &Grid;Print Sol&ution;-;Print &Clues;-;"
                  "Print Puzzle &Page;Print S&olution Page;&About");
     }

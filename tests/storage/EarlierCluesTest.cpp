@@ -1,0 +1,66 @@
+#include "model/ClueEntry.h"
+#include "storage/CrosswordDatabase.h"
+#include "storage/EarlierCluesQuery.h"
+#include "support/TestRegistry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class EarlierCluesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Two crosswords give SUN a clue each (the second two); newest crossword first, and
+    // nothing of another answer, nor of a longer answer that starts alike.
+    void findsAnAnswersCluesInEveryCrossword()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("clues.mdb");
+        {
+            CrosswordDatabase db(path);
+            const QList<ClueEntry> first = {{"Day star", "SUN", 0, 0, 1, true},
+                                            {"Ray", "BEAM", 0, 0, 1, false}};
+            const QList<ClueEntry> second = {{"It rises", "SUN", 0, 0, 1, true},
+                                             {"Sunday paper", "SUNDAY", 0, 1, 2, true},
+                                             {"Sol", "SUN", 0, 2, 3, true}};
+            QVERIFY(db.storeClues("Spring", QSize(6, 6), first).ok());
+            QVERIFY(db.storeClues("Autumn", QSize(6, 6), second).ok());
+        }
+        const QByteArray before = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        const EarlierClues sun = earlierCluesFor(path, "SUN");
+        QCOMPARE(sun.problem, QString());
+        QStringList found;
+        for (const EarlierClue& clue : sun.found)
+            found << clue.title + ": " + clue.clue;
+        QCOMPARE(found, QStringList({"Autumn: Sol", "Autumn: It rises", "Spring: Day star"}));
+        QVERIFY(earlierCluesFor(path, "MOON").found.isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    // Neither a missing database nor a stranger is made or changed; a stranger is named.
+    void neverWrites()
+    {
+        QTemporaryDir folder;
+        const QString missing = folder.filePath("missing.mdb");
+        const EarlierClues none = earlierCluesFor(missing, "SUN");
+        QVERIFY(none.found.isEmpty() && none.problem.isEmpty());
+        QVERIFY(!QFile::exists(missing));
+        const QString stranger = folder.filePath("notes.txt");
+        QFile file(stranger);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a database");
+        file.close();
+        const EarlierClues problem = earlierCluesFor(stranger, "SUN");
+        QVERIFY2(problem.problem.contains(stranger), qPrintable(problem.problem));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("not a database"));
+    }
+};
+
+QUILLGRID_TEST(EarlierCluesTest);
+#include "EarlierCluesTest.moc"
