@@ -192,11 +192,15 @@ for run in $(seq "$starts"); do
     if (( run % 2 )); then floor; quillgrid; else quillgrid; floor; fi
 done
 
-for program in floor quillgrid; do
-    for figure in map cpu accept peak; do
-        declare "${program}_$figure=$(median <"$scratch/$program-$figure")"
-    done
-done
+figure() { median <"$scratch/$1"; }
+floor_map="$(figure floor-map)"
+floor_cpu="$(figure floor-cpu)"
+floor_accept="$(figure floor-accept)"
+floor_peak="$(figure floor-peak)"
+quillgrid_map="$(figure quillgrid-map)"
+quillgrid_cpu="$(figure quillgrid-cpu)"
+quillgrid_accept="$(figure quillgrid-accept)"
+quillgrid_peak="$(figure quillgrid-peak)"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 # within VALUE FLOOR FACTOR: 1 where VALUE is at most FACTOR times FLOOR.
 within() { awk -v a="$1" -v b="$2" -v f="${3:-1}" 'BEGIN { print (a <= f * b) ? 1 : 0 }'; }
