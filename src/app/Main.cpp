@@ -51,8 +51,7 @@ Main::Main(Ui* ui, QWidget* parent)
       surface_(QSize(), qApp->devicePixelRatio()),
       ownUi_(ui ? nullptr : std::make_unique<QtUi>(*this)),
       ui_(ui ? *ui : *ownUi_),
-      printDevice_(std::make_unique<QtPrintDevice>()),
-      clueForm_(std::make_unique<ClueForm>(state_))
+      printDevice_(std::make_unique<QtPrintDevice>())
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(caption);
@@ -106,6 +105,9 @@ void Main::Form_Load()
     nameDialog_ = new CrosswordName(*database_, ui_, this);
     wordLists_ = std::make_unique<WordLists>();
     wordLists_->load(WordListChoice::remembered());
+    // Made after the database dialog, which it would only delay: its fonts are looked up
+    // when it is built.
+    clueForm_ = std::make_unique<ClueForm>(state_);
     clueForm_->addFillHelp(*wordLists_, [path = databasePath_](const QString& answer) {
         return earlierCluesFor(path, answer);
     });

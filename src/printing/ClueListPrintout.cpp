@@ -63,7 +63,11 @@ void printClueList(const QString& listing, PrintDevice& device, Ui& ui, const QS
 
     const qreal width = device.printableSize().width();
     const qreal height = device.printableSize().height();
-    const auto measure = [&device](const QString& text) { return device.textWidth(text); };
+    // A wrapped clue's next line opens its isolate again after wrapping: the isolates
+    // must not count, or that line would come out wider than the page.
+    const auto measure = [&device](const QString& text) {
+        return device.textWidth(DirectionRun::withoutIsolates(text));
+    };
     for (const QString& line : lines) {
         bool runOpen = false;
         for (QString piece : wrapLine(line, width, measure)) {

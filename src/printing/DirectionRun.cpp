@@ -9,4 +9,9 @@ QString ownDirectionRun(const QString& text)
     return isolateStart + text + isolateEnd;
 }
 
+QString withoutIsolates(QString text)
+{
+    return text.remove(isolateStart).remove(isolateEnd);
+}
+
 }  // namespace DirectionRun

@@ -14,4 +14,7 @@ inline constexpr char16_t isolateEnd = u'\u2069';
 // `text` isolated where it would be laid out right to left, else as it is.
 QString ownDirectionRun(const QString& text);
 
+// `text` without the isolates, which take no room on the line: what its width is.
+QString withoutIsolates(QString text);
+
 }  // namespace DirectionRun
