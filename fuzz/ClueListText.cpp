@@ -1,5 +1,6 @@
 #include "printing/ClueListText.h"
 #include "FuzzCheck.h"
+#include "OffscreenApplication.h"
 #include "model/ClueOrder.h"
 #include "printing/ClueListPrintout.h"
 #include "printing/DirectionRun.h"
@@ -22,23 +23,10 @@ int characterCount(const QString& text)
 
 }  // namespace
 
-// Fontconfig keeps its caches until the process ends, which the leak checker would take
-// for a leak of every input.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
-// Before paper, the print-out asks the fonts whether every character can be drawn: that
-// takes an application.
+// Before paper, the print-out asks the fonts whether every character can be drawn.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    offscreenApplication<QGuiApplication>();
     return 0;
 }
 

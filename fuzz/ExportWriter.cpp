@@ -1,4 +1,5 @@
 #include "FuzzCheck.h"
+#include "OffscreenApplication.h"
 #include "editing/ClueForm.h"
 #include "editing/CluePlacement.h"
 #include "editing/GridGeometry.h"
@@ -19,13 +20,6 @@
 // made as a person makes them: New Crossword with the replied size, then presses on cells
 // answered through the clue dialog, every one through the real placement, which refuses
 // what it always refuses. Only the drawing is left out.
-
-// Fontconfig keeps a little of its configuration out of reach once Qt has loaded it, and
-// the leak checker would report that at every exit.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
 
 namespace {
 
@@ -127,12 +121,7 @@ const PuzzleState& build(FuzzedDataProvider& in)
 // ends the run at the first file written, as a file that reads back unreadable.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    offscreenApplication<QApplication>();
     const char first[] = "A first crossword: CATS across, DOGS down, and their clues.";
     FuzzedDataProvider in(reinterpret_cast<const std::uint8_t*>(first), sizeof first);
     build(in);

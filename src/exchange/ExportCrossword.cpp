@@ -5,11 +5,11 @@
 #include "IpuzWriter.h"
 #include "PuzWriter.h"
 #include "common/TitlePrompt.h"
+#include "common/WholeFile.h"
 #include "seams/Ui.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -28,23 +28,6 @@ QString proposedFileName(const QString& title)
     while (name.startsWith(u'.'))
         name.remove(0, 1);
     return (name.isEmpty() ? QStringLiteral("Crossword") : name) + QStringLiteral(".ipuz");
-}
-
-// Written beside the target and renamed over it, so a failure leaves any earlier file of
-// that name as it was. QSaveFile::write only fills a buffer, and Qt 6.4 commits even when
-// that buffer never reached the disk: every step is checked before the commit. The reason
-// when a step failed, else "".
-QString writeBeside(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    if (out.write(bytes) != bytes.size() || !out.flush()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return reason;
-    }
-    return out.commit() ? QString() : out.errorString();
 }
 
 }  // namespace
@@ -81,7 +64,7 @@ void exportCrossword(const PuzzleState& state, Ui& ui)
                    caption);
         return;
     }
-    if (const QString reason = writeBeside(path, file.bytes); !reason.isEmpty()) {
+    if (const QString reason = writeWholeFile(path, file.bytes); !reason.isEmpty()) {
         ui.message(QStringLiteral("%1 could not be written: %2").arg(shownPath, reason), caption);
     }
 }

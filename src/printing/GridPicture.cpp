@@ -2,6 +2,7 @@
 
 #include "PublicationGrid.h"
 #include "QtPrintDevice.h"
+#include "common/WholeFile.h"
 #include "model/ProgramInfo.h"
 #include "model/PuzzleState.h"
 #include "seams/Ui.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -74,16 +74,6 @@ QByteArray picture(const PuzzleState& state, int width, bool svg, bool solution)
     return bytes.data();
 }
 
-// All of it or nothing: a failed write leaves an earlier file of the name as it was.
-QString writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        return tr("The picture could not be written to \"%1\": %2").arg(path, file.errorString());
-    return {};
-}
-
 }  // namespace
 
 const QStringList& gridPictureFilters()
@@ -130,9 +120,11 @@ void exportGridPicture(const PuzzleState& state, Ui& ui)
 
     const QByteArray bytes =
         picture(state, width, suffix == QLatin1String("svg"), chosen % 2 == 1);
-    const QString failure = bytes.isEmpty()
-                                ? tr("The picture could not be drawn; nothing was written.")
-                                : writeWhole(path, bytes);
-    if (!failure.isEmpty())
-        ui.message(failure, caption);
+    if (bytes.isEmpty()) {
+        ui.message(tr("The picture could not be drawn; nothing was written."), caption);
+        return;
+    }
+    if (const QString reason = writeWholeFile(path, bytes); !reason.isEmpty())
+        ui.message(tr("The picture could not be written to \"%1\": %2").arg(path, reason),
+                   caption);
 }
