@@ -1,4 +1,5 @@
 #include "editing/ClueForm.h"
+#include "editing/WordListsDialog.h"
 #include "fill/WordLists.h"
 #include "model/PuzzleState.h"
 #include "support/TestRegistry.h"
@@ -98,6 +99,25 @@ private Q_SLOTS:
         later.addFillHelp(lists, {});
         QVERIFY(!later.fillHelpShown());
         form.setFillHelpShown(true);
+    }
+
+    // The lists' dialog as a setter works it: Alt+H to the score, typed over; Alt+S to the
+    // fill help's box, toggled; Enter. What it hands back is what was typed.
+    void wordListsDialogTakesTypedChoices()
+    {
+        WordListsDialog dialog({{}, 0}, true);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_H, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "40");
+        // The shortcut clicks the box as a button does, a moment later.
+        QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(!dialog.fillHelpShown());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.choice(), (WordListChoice{{}, 40}));
     }
 
 private:
