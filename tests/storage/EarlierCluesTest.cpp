@@ -1,11 +1,10 @@
-#include "model/ClueEntry.h"
-#include "storage/CrosswordDatabase.h"
+#include "StorageDesk.h"
 #include "storage/EarlierCluesQuery.h"
 #include "support/TestRegistry.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+
+using namespace StorageTestKit;
 
 class EarlierCluesTest : public QObject {
     Q_OBJECT
@@ -14,22 +13,16 @@ private Q_SLOTS:
     // nothing of another answer, nor of a longer answer that starts alike.
     void findsAnAnswersCluesInEveryCrossword()
     {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("clues.mdb");
-        {
-            CrosswordDatabase db(path);
-            const QList<ClueEntry> first = {{"Day star", "SUN", 0, 0, 1, true},
-                                            {"Ray", "BEAM", 0, 0, 1, false}};
-            const QList<ClueEntry> second = {{"It rises", "SUN", 0, 0, 1, true},
-                                             {"Sunday paper", "SUNDAY", 0, 1, 2, true},
-                                             {"Sol", "SUN", 0, 2, 3, true}};
-            QVERIFY(db.storeClues("Spring", QSize(6, 6), first).ok());
-            QVERIFY(db.storeClues("Autumn", QSize(6, 6), second).ok());
-        }
-        const QByteArray before = [&] {
-            QFile file(path);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        }();
+        Desk desk;
+        const QString path = desk.path;
+        const QList<ClueEntry> first = {{"Day star", "SUN", 0, 0, 1, true},
+                                        {"Ray", "BEAM", 0, 0, 1, false}};
+        const QList<ClueEntry> second = {{"It rises", "SUN", 0, 0, 1, true},
+                                         {"Sunday paper", "SUNDAY", 0, 1, 2, true},
+                                         {"Sol", "SUN", 0, 2, 3, true}};
+        QVERIFY(desk.db.storeClues("Spring", QSize(6, 6), first).ok());
+        QVERIFY(desk.db.storeClues("Autumn", QSize(6, 6), second).ok());
+        const QByteArray before = fileBytes(path);
         const EarlierClues sun = earlierCluesFor(path, "SUN");
         QCOMPARE(sun.problem, QString());
         QStringList found;
@@ -37,9 +30,7 @@ private Q_SLOTS:
             found << clue.title + ": " + clue.clue;
         QCOMPARE(found, QStringList({"Autumn: Sol", "Autumn: It rises", "Spring: Day star"}));
         QVERIFY(earlierCluesFor(path, "MOON").found.isEmpty());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
+        QCOMPARE(fileBytes(path), before);
     }
 
     // Neither a missing database nor a stranger is made or changed; a stranger is named.
@@ -57,8 +48,7 @@ private Q_SLOTS:
         file.close();
         const EarlierClues problem = earlierCluesFor(stranger, "SUN");
         QVERIFY2(problem.problem.contains(stranger), qPrintable(problem.problem));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("not a database"));
+        QCOMPARE(fileBytes(stranger), QByteArray("not a database"));
     }
 };
 

@@ -12,7 +12,6 @@ const ClueEntry star{"Night light", "STAR", 2, 3, 1, false};
 const ClueEntry up{"Not down", "UP", 3, 3, 2, false};
 const ClueEntry nap{"Short sleep", "NAP", 4, 3, 3, false};
 const ClueEntry tea{"Brew", "TEA", 0, 0, 4, true};
-const ClueEntry tap{"Water source", "TAP", 2, 0, 2, false};
 
 }  // namespace
 
@@ -44,18 +43,18 @@ private Q_SLOTS:
         QCOMPARE(QSize(desk.state.xGridSize, desk.state.yGridSize), QSize(10, 8));
         QCOMPARE(desk.state.clueCount + desk.state.clueNumber, 0);
         for (const ClueEntry& entry : {sun, star, up})
-            addClue(desk.state, entry);
+            desk.state.fileClue(entry);
         desk.save();
         const PuzzleState firstPart = desk.state;
         PuzzleState far = crossword(30, 30, {tea});
-        addClue(far, ClueEntry{"Far corner", "ZZ", 28, 29, 5, true});  // both end at the edge
-        addClue(far, ClueEntry{"Far side", "ZZZ", 29, 27, 6, false});
+        far.fileClue(ClueEntry{"Far corner", "ZZ", 28, 29, 5, true});  // both end at the edge
+        far.fileClue(ClueEntry{"Far side", "ZZZ", 29, 27, 6, false});
         desk.saveAs(far, "batches");
         QVERIFY(desk.state.crosswordStored);
         QCOMPARE(desk.ui.title, std::optional<QString>("batches"));
         desk.state = firstPart;
-        addClue(desk.state, nap);
-        addClue(desk.state, tea);
+        desk.state.fileClue(nap);
+        desk.state.fileClue(tea);
         desk.remember();
         desk.open();
         QCOMPARE(desk.unchanged(), QString());
@@ -153,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(Peer(desk.path).run(script), QStringList());
         desk.openNamed("Theirs");
         QCOMPARE(desk.state.clueCount, 2);
-        addClue(desk.state, tap);
+        desk.state.fileClue(tap);
         desk.save();
         desk.saveAs(crossword(5, 5, {tea}), "It's ours",
                     [&] { QCOMPARE(Peer(desk.path).run(meanwhile), QStringList()); });

@@ -8,16 +8,7 @@ using namespace StorageTestKit;
 
 namespace {
 
-const ClueEntry sun{"Star of the day", "SUN", 0, 0, 1, true};
-const ClueEntry sea{"Salt water", "SEA", 0, 0, 1, false};
-const ClueEntry nap{"Short sleep", "NAP", 2, 0, 2, false};
-const ClueEntry ape{"Mimic", "APE", 0, 2, 3, true};
-
 enum Meanwhile { Nothing, OtherWindowSaves, OlderCopyReplacesFile, Renamed, NameTakenAgain };
-
-const QString changedText =
-    "Ours was changed by another program since it was opened; nothing "
-    "was saved. Open it again to see its clues.";
 
 }  // namespace
 
@@ -49,11 +40,11 @@ private Q_SLOTS:
             QCOMPARE(peer.run(untypedTables + "INSERT INTO CrosswordID VALUES (1, 'Other', 5, 5)"),
                      QStringList());
         }
-        desk.saveAs(crossword(5, 5, {sun}), "Ours");
+        desk.saveAs(crossword(5, 5, {ant}), "Ours");
         desk.openNamed("Ours");
         const QString older = desk.dir.filePath("older.mdb");
         QVERIFY(QFile::copy(desk.path, older));
-        addClue(desk.state, sea);
+        desk.state.fileClue(ape);
         desk.save();  // the file now holds two rows, and the window knows it
 
         // A second window, with its own connection, on the same crossword.
@@ -63,7 +54,7 @@ private Q_SLOTS:
         PuzzleState other;
         willName(otherUi, "Ours");
         QVERIFY(openCrossword(other, otherUi, otherDb, otherDialog));
-        addClue(other, nap);
+        other.fileClue(tap);
         if (meanwhile == OtherWindowSaves)
             QVERIFY(saveCrossword(other, otherUi, otherDb, otherDialog));
         if (meanwhile == OlderCopyReplacesFile) {
@@ -78,19 +69,18 @@ private Q_SLOTS:
                      QStringList());
         const QStringList rowsBefore = peer.rows("SELECT * FROM Clues ORDER BY rowid");
 
-        addClue(desk.state, ape);
+        desk.state.fileClue(eel);
         desk.remember();
         const bool stored = saveCrossword(desk.state, desk.ui, desk.db, desk.dialog);
         QCOMPARE(stored, saved);
         if (!saved) {
-            QCOMPARE(desk.unchanged(changedText), QString());
-            QCOMPARE(desk.ui.messages(), QStringList{changedText});
+            QCOMPARE(desk.unchanged("Ours was changed by another program"), QString());
             QCOMPARE(peer.rows("SELECT * FROM Clues ORDER BY rowid"), rowsBefore);
             return;
         }
         const QString ours = QString::number(desk.state.storedCrossId);
         QCOMPARE(peer.rows("SELECT CrossID, Answer FROM Clues ORDER BY rowid"),
-                 QStringList({ours + "|SUN", ours + "|SEA", ours + "|APE"}));
+                 QStringList({ours + "|ANT", ours + "|APE", ours + "|EEL"}));
         QCOMPARE(peer.rows("SELECT Name FROM CrosswordID WHERE CrossID = " + ours),
                  QStringList{"Ours"});
     }
@@ -101,22 +91,22 @@ private Q_SLOTS:
     void appendWritesOnlyTheNewRows()
     {
         Desk desk;
-        desk.saveAs(crossword(5, 5, {sun}), "Ours");
-        desk.saveAs(crossword(5, 5, {ape}), "Later");  // rows after ours
+        desk.saveAs(crossword(5, 5, {ant}), "Ours");
+        desk.saveAs(crossword(5, 5, {eel}), "Later");  // rows after ours
         const QString reference = desk.dir.filePath("reference.mdb");
         QVERIFY(QFile::copy(desk.path, reference));
         desk.openNamed("Ours");
-        addClue(desk.state, sea);
-        addClue(desk.state, nap);
+        desk.state.fileClue(ape);
+        desk.state.fileClue(tap);
         desk.save();
         QCOMPARE(desk.ui.messages(), QStringList());
 
         const Peer peer(reference);
         QCOMPARE(peer.run("BEGIN IMMEDIATE;"
                           "INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, "
-                          "CluePosY, Answer) VALUES (1, 1, 0, 'Salt water', 0, 0, 'SEA');"
+                          "CluePosY, Answer) VALUES (1, 1, 0, 'Big primate', 0, 0, 'APE');"
                           "INSERT INTO Clues (CrossID, CluePos, Across, Clue, CluePosX, "
-                          "CluePosY, Answer) VALUES (1, 2, 0, 'Short sleep', 2, 0, 'NAP');"
+                          "CluePosY, Answer) VALUES (1, 2, 0, 'Water source', 2, 0, 'TAP');"
                           "COMMIT"),
                  QStringList());
         QCOMPARE(fileBytes(desk.path), fileBytes(reference));
@@ -124,8 +114,9 @@ private Q_SLOTS:
         // An edited stored clue: our rows are replaced, in table order; Later's stay.
         desk.state.clueTable[0].clue = "Day star";
         desk.save();
-        QCOMPARE(Peer(desk.path).rows("SELECT ClueRow, CrossID, Clue FROM Clues ORDER BY rowid"),
-                 QStringList({"2|2|Mimic", "3|1|Day star", "4|1|Salt water", "5|1|Short sleep"}));
+        QCOMPARE(
+            Peer(desk.path).rows("SELECT ClueRow, CrossID, Clue FROM Clues ORDER BY rowid"),
+            QStringList({"2|2|third", "3|1|Day star", "4|1|Big primate", "5|1|Water source"}));
     }
 };
 

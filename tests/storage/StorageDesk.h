@@ -24,11 +24,12 @@
 // commands with everything real but the person, and a second connection to the file.
 namespace StorageTestKit {
 
-// As the editor places a clue: in the table, its letters in the grid, its number counted.
-inline void addClue(PuzzleState& state, const ClueEntry& entry)
-{
-    state.fileClue(entry);
-}
+// Clues of a 5 x 5 crossword: ANT and APE from the top left corner, TAP down from the
+// third column, EEL across the third row.
+const ClueEntry ant{"Small worker", "ANT", 0, 0, 1, true};
+const ClueEntry ape{"Big primate", "APE", 0, 0, 1, false};
+const ClueEntry tap{"Water source", "TAP", 2, 0, 2, false};
+const ClueEntry eel{"third", "EEL", 0, 2, 3, true};
 
 inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clues)
 {
@@ -36,8 +37,9 @@ inline PuzzleState crossword(int columns, int rows, const QList<ClueEntry>& clue
     state.xGridSize = qint16(columns);
     state.yGridSize = qint16(rows);
     state.cellWidth = state.cellHeight = 20;
+    // As the editor places them: in the table, letters in the grid, numbers counted.
     for (const ClueEntry& entry : clues)
-        addClue(state, entry);
+        state.fileClue(entry);
     return state;
 }
 

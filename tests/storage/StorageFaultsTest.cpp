@@ -7,10 +7,6 @@ using namespace StorageTestKit;
 
 namespace {
 
-const ClueEntry ant{"Small worker", "ANT", 0, 0, 1, true};
-const ClueEntry ape{"Big primate", "APE", 0, 0, 1, false};
-const ClueEntry tap{"Water source", "TAP", 2, 0, 2, false};
-const ClueEntry eel{"third", "EEL", 0, 2, 3, true};
 const ClueEntry pea{"Green seed", "PEA", 2, 2, 4, false};
 
 // A crossword opened and then extended stands in memory: a failed command must leave it
@@ -19,7 +15,7 @@ void showExtendedCrossword(Desk& desk)
 {
     desk.saveAs(crossword(5, 5, {ant, ape}), "Shown");
     desk.openNamed("Shown");
-    addClue(desk.state, tap);  // placed, not yet saved
+    desk.state.fileClue(tap);  // placed, not yet saved
     desk.remember();
 }
 
