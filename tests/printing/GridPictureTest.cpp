@@ -1,5 +1,6 @@
 #include "TestCrosswords.h"
 #include "printing/GridPicture.h"
+#include "support/Ink.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -18,21 +19,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("width");
         QTest::addColumn<QString>("written");  // "" when nothing may be
-        QTest::newRow("blank SVG, its ending added") << 0 << "grid"
-                                                     << "600"
-                                                     << "grid.svg";
-        QTest::newRow("solution PNG") << 3 << "grid.png"
-                                      << "450"
-                                      << "grid.png";
-        QTest::newRow("the ending typed wins") << 1 << "grid.png"
-                                               << " 300 "
-                                               << "grid.png";
-        QTest::newRow("a width that is no number") << 2 << "grid.png"
-                                                   << "wide"
-                                                   << "";
-        QTest::newRow("a width too small to draw") << 2 << "grid.png"
-                                                   << "99"
-                                                   << "";
+        const auto row = [](const char* name, int filter, const char* typed, const char* width,
+                            const char* written) {
+            QTest::newRow(name) << filter << QString(typed) << QString(width) << QString(written);
+        };
+        row("blank SVG, its ending added", 0, "grid", "600", "grid.svg");
+        row("solution PNG", 3, "grid.png", "450", "grid.png");
+        row("the ending typed wins", 1, "grid.png", " 300 ", "grid.png");
+        row("a width that is no number", 2, "grid.png", "wide", "");
+        row("a width too small to draw", 2, "grid.png", "99", "");
     }
     void writesThePictureAsked()
     {
@@ -64,13 +59,7 @@ private Q_SLOTS:
         }
         QCOMPARE(picture.width(), width.trimmed().toInt());
         // The grid is all that is dark; its cells square, blocks black, letters as asked.
-        QRect grid;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                if (qGray(picture.pixel(x, y)) < 128)
-                    grid |= QRect(x, y, 1, 1);
-            }
-        }
+        const QRect grid = darkBounds(picture);
         const QSizeF cell(grid.width() / 5.0, grid.height() / 3.0);
         QVERIFY(qAbs(cell.width() - cell.height()) < 1);
         // Each cell low in its left half (a block is black there), and across the middle

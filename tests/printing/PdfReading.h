@@ -31,24 +31,19 @@ inline QList<std::pair<QString, QRectF>> words(const QString& pdf)
     return found;
 }
 
-inline QStringList wordsInReadingOrder(const QString& pdf)
+// The words of every page in reading order, one blank between two.
+inline QString text(const QString& pdf)
 {
     QStringList all;
     for (const auto& [word, box] : words(pdf))
         all << word;
-    return all;
-}
-
-// The words of every page in reading order, one blank between two.
-inline QString text(const QString& pdf)
-{
-    return wordsInReadingOrder(pdf).join(u' ');
+    return all.join(u' ');
 }
 
 // Sorted, for pages where reading order means little, such as a grid's small numbers.
 inline QStringList sortedWords(const QString& pdf)
 {
-    QStringList all = wordsInReadingOrder(pdf);
+    QStringList all = text(pdf).split(u' ', Qt::SkipEmptyParts);
     all.sort();
     return all;
 }

@@ -1,6 +1,7 @@
 #include "TestCrosswords.h"
 #include "printing/PuzzlePage.h"
 #include "printing/QtPrintDevice.h"
+#include "support/Ink.h"
 #include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
@@ -146,7 +147,6 @@ private Q_SLOTS:
         QFETCH(int, pages);
         QLocale::setDefault(QLocale(locale));
         const PuzzleState state = filled(size, cuts);
-        QCOMPARE(size == 15, state.cluesInUse().size() == 78);
 
         for (const bool solution : {false, true}) {
             QTemporaryDir dir;
@@ -185,13 +185,7 @@ private Q_SLOTS:
                     title = page->text(QRectF()).simplified();
                 // Ink too, the grid's lines included.
                 const QImage picture = page->renderToImage(pixelsPerInch, pixelsPerInch);
-                QRect ink;
-                for (int y = 0; y < picture.height(); ++y) {
-                    for (int x = 0; x < picture.width(); ++x) {
-                        if (qGray(picture.pixel(x, y)) < 250)
-                            ink |= QRect(x, y, 1, 1);
-                    }
-                }
+                const QRect ink = darkBounds(picture);
                 const QRectF inkMm(QPointF(ink.topLeft()) / pixelsPerMm,
                                    QSizeF(ink.size()) / pixelsPerMm);
                 QVERIFY(inked.adjusted(-0.2, -0.2, 0.2, 0.2).contains(inkMm));

@@ -16,7 +16,6 @@ public:
         QRectF rect;    // in dots: a box's corners, or a text's top left corner
         QString style;  // a text's font and whether it is see-through; a box's fill colour
         int page = 1;
-        qsizetype shown = 0;  // how many messages and prompts the user had seen by then
 
         // "C@97,223 Arial 11 see-through", or "box 74,207-130,249 #000000".
         QString describe() const
@@ -28,8 +27,6 @@ public:
                    ',' + n(rect.bottom()) + ' ' + style;
         }
     };
-
-    explicit RecordingPrintDevice(const ScriptedUi& ui) : ui_(ui) {}
 
     QList<InstalledPrinter> installed = {{QStringLiteral("Office"), PageOrientation::Portrait}};
     QString current = QStringLiteral("Kept");
@@ -118,13 +115,12 @@ private:
             return anchorDots_ + (p - anchorDots_) * scale_;
         };
         rect = QRectF(onPaper(rect.topLeft()), onPaper(rect.bottomRight()));
-        marks << Mark{kind, text, rect, style, page_, ui_.shown.size()};
+        marks << Mark{kind, text, rect, style, page_};
     }
     qreal dotsPerUnit() const { return unit_ == PrintUnit::Dots ? 1.0 : dotsPerInch / 25.4; }
     // An em of the current font in the current unit.
     qreal em() const { return fontSize_ / 72 * dotsPerInch / dotsPerUnit(); }
 
-    const ScriptedUi& ui_;
     QString fontName_;
     qreal fontSize_ = 10;
     bool bold_ = false;
@@ -141,7 +137,7 @@ private:
 // A user at a machine with a portrait printer, who names every print-out "Title".
 struct RecordedRun {
     ScriptedUi ui;
-    RecordingPrintDevice device{ui};
+    RecordingPrintDevice device;
 
     RecordedRun() { ui.promptReplies = {QStringLiteral("Title")}; }
 };
