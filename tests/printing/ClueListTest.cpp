@@ -76,9 +76,12 @@ private Q_SLOTS:
 
     // At its own size where the screen has room; run again at a scale of 2, where the
     // offscreen screen has room for 400 x 400 only, wholly on it, Print below the list.
-    void staysWithinTheScreen()
+    // Each line runs left to right, the clue a run of its own: a long Arabic clue keeps its
+    // number first, on one line.
+    void showsEachLineWholeWithinTheScreen()
     {
-        Dialog dialog(withClues({}));
+        Dialog dialog(
+            withClues({"26a " + QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(40)}));
         dialog.list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog.list));
         const QRect room = dialog.list.screen()->availableGeometry();
@@ -88,14 +91,7 @@ private Q_SLOTS:
         QVERIFY(print.top() > dialog.tbClues()->geometry().bottom());
         if (room.height() >= 523)
             QCOMPARE(dialog.list.size(), QSize(463, 523));
-    }
 
-    // A left-to-right line, the clue a run of its own: a long Arabic clue keeps its number.
-    void keepsTheNumberFirstBeforeAClueRunningRightToLeft()
-    {
-        Dialog dialog(
-            withClues({"26a " + QStringLiteral("\u0645\u0631\u062d\u0628\u0627 ").repeated(40)}));
-        dialog.list.show();
         const QTextBlock block = dialog.tbClues()->document()->findBlockByNumber(1);
         QVERIFY(block.layout() && block.layout()->lineCount() == 1);
         const QTextLine line = block.layout()->lineAt(0);
