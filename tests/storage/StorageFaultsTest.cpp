@@ -9,16 +9,6 @@ namespace {
 
 const ClueEntry pea{"Green seed", "PEA", 2, 2, 4, false};
 
-// A crossword opened and then extended stands in memory: a failed command must leave it
-// exactly so.
-void showExtendedCrossword(Desk& desk)
-{
-    desk.saveAs(crossword(5, 5, {ant, ape}), "Shown");
-    desk.openNamed("Shown");
-    desk.state.fileClue(tap);  // placed, not yet saved
-    desk.remember();
-}
-
 // Puts in the database's place a text file (""), a file made by `script`, or, for
 // "damaged", the file with three pages more of clues of "Bad", the first of them then
 // overwritten.
@@ -136,7 +126,12 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         Desk desk;
         desk.saveAs(crossword(5, 5, {ant, ape}), "Bad");
-        showExtendedCrossword(desk);
+        // A crossword opened and then extended stands in memory: a failed command must leave
+        // it exactly so.
+        desk.saveAs(crossword(5, 5, {ant, ape}), "Shown");
+        desk.openNamed("Shown");
+        desk.state.fileClue(tap);  // placed, not yet saved
+        desk.remember();
         Peer peer(desk.path);
         QByteArray bytes;
         const auto changeFile = [&] {
