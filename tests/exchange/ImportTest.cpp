@@ -45,11 +45,12 @@ QString described(const ImportedFile& read)
 
 // A .puz file of the sample (CAT, COW, TOP, OWL) changed by `edit`, its checksums stamped
 // afresh so that only the change itself can be refused.
-QByteArray changedPuz(const std::function<void(QByteArray&)>& edit, int clues = 4)
+QByteArray changedPuz(const std::function<void(QByteArray&)>& edit)
 {
     QByteArray file = puzFile(TestCrosswords::sample(), "T").bytes;
     edit(file);
     const int cells = quint8(file[0x2C]) * quint8(file[0x2D]);
+    const int clues = qFromLittleEndian<quint16>(file.data() + 0x2E);
     const QList<QByteArray> texts = file.mid(puzHeaderSize + 2 * cells).split('\0');
     const PuzSums sums =
         puzSums(QByteArrayView(file).sliced(0x2C, 8), file.mid(puzHeaderSize, cells),
@@ -220,13 +221,10 @@ private Q_SLOTS:
             "The file has 1000 clues; a crossword here holds at most 999.");
         puz("digit in the solution", changedPuz([](QByteArray& f) { f[0x34 + 7] = '7'; }),
             "The solution in row 2, column 3 is \"7\", which is not a letter A-Z.");
-        puz("clue missing",
-            changedPuz(
-                [](QByteArray& f) {
-                    f[0x2E] = 3;
-                    f.remove(f.indexOf("Night bird"), 11);
-                },
-                3),
+        puz("clue missing", changedPuz([](QByteArray& f) {
+                f[0x2E] = 3;
+                f.remove(f.indexOf("Night bird"), 11);
+            }),
             "The file has 3 clues, but its grid has 4 entries of two or more cells: the grid "
             "does not read its clues' answers.");
 
