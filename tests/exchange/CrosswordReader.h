@@ -23,21 +23,19 @@ inline QString node()
     return QStandardPaths::findExecutable(QStringLiteral("node"));
 }
 
-// A copy of the tree without the reader's installed packages (as the planted-fault runs
-// make) is pointed at an installed reader through the environment.
-inline QString script()
-{
-    return qEnvironmentVariable("QUILLGRID_CROSSWORD_READER",
-                                QStringLiteral(QUILLGRID_CROSSWORD_READER));
-}
-
 // One reader kept running for many files, as starting node for each would cost far more
 // than the reading.
 struct Reader {
     QTemporaryDir folder;
     QProcess process;
 
-    Reader() { process.start(node(), {script()}); }
+    // A copy of the tree without the reader's installed packages (as the planted-fault runs
+    // make) is pointed at an installed reader through the environment.
+    Reader()
+    {
+        process.start(node(), {qEnvironmentVariable("QUILLGRID_CROSSWORD_READER",
+                                                    QStringLiteral(QUILLGRID_CROSSWORD_READER))});
+    }
     // Told that no more files come, the reader ends by itself.
     ~Reader()
     {
@@ -120,10 +118,10 @@ inline QString mismatch(QJsonObject seen, const PuzzleState& state, const QStrin
                 cells.append(QJsonArray{cell.x() + 1, cell.y() + 1});
             const QPoint before = letterCell(clue, -1);
             const QPoint after = letterCell(clue, int(clue.answer.size()));
-            const bool partOfRun =
-                white(before.x(), before.y()) || white(after.x(), after.y());
-            clues[clue.across ? 0 : 1].append(QJsonArray{*firstClueNumberAt(state, clue.x, clue.y), clue.clue,
-                                            partOfRun ? QJsonValue(cells) : QJsonValue()});
+            const bool partOfRun = white(before.x(), before.y()) || white(after.x(), after.y());
+            clues[clue.across ? 0 : 1].append(
+                QJsonArray{*firstClueNumberAt(state, clue.x, clue.y), clue.clue,
+                           partOfRun ? QJsonValue(cells) : QJsonValue()});
         }
     }
     held["across"] = clues[0];

@@ -1,20 +1,22 @@
-#pragma once
-
 #include "FuzzCheck.h"
 #include "editing/CluePlacement.h"
 #include "exchange/ImportedFile.h"
+#include "exchange/ReadCrosswordFile.h"
 #include "model/ClueCells.h"
 #include "model/PuzzleState.h"
 
-#include <memory>
-
-// What every crossword a reader accepts must be: a grid a crossword may have, no more
-// clues than it holds, answers of A-Z whose every cell lies in the grid, and clues that
-// the placement either files whole or refuses leaving the crossword as it was.
-inline void checkImported(const ImportedFile& read)
+// Built twice, as the .ipuz target and as the .puz target (FUZZ_PUZ). Any bytes as a file
+// of that kind: refused in words, or a crossword a crossword here can hold: a grid a
+// crossword may have, no more clues than it holds, answers of A-Z whose every cell lies in
+// the grid, and clues that the placement either files whole or refuses leaving the
+// crossword as it was.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const ImportedFile read =
+        readCrosswordBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)),
+                           FUZZ_PUZ ? QStringLiteral("fuzz.puz") : QStringLiteral("fuzz.ipuz"));
     if (!read.refusal.isEmpty())
-        return;
+        return 0;
     const ImportedCrossword& crossword = read.crossword;
     FUZZ_CHECK(crossword.columns >= 1 && crossword.columns <= Capacity::maxGridSize);
     FUZZ_CHECK(crossword.rows >= 1 && crossword.rows <= Capacity::maxGridSize);
@@ -33,4 +35,5 @@ inline void checkImported(const ImportedFile& read)
         const bool placed = !placeEntry(state, clue.text, clue.answer, clue.start, clue.across);
         FUZZ_CHECK(state.clueCount == before + (placed ? 1 : 0));
     }
+    return 0;
 }
