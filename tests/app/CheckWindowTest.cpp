@@ -29,11 +29,11 @@ private Q_SLOTS:
         };
         const QColor plain = colourOf(6, 0);
 
+        // The first line is the stray letter's: choosing it lights that cell.
         QColor chosen;
         ui.dialogActions << [&](QDialog& window) {
             window.show();
             auto* lines = window.findChild<QListWidget*>(QStringLiteral("lines"));
-            QCOMPARE(lines->count(), 1);
             QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
                               lines->visualItemRect(lines->item(0)).center());
             chosen = colourOf(6, 0);

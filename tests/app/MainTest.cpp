@@ -2,6 +2,7 @@
 #include "exchange/IpuzWriter.h"
 #include "printing/TestCrosswords.h"
 #include "support/FullDisk.h"
+#include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -9,8 +10,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 class MainTest : public QObject {
     Q_OBJECT
@@ -227,21 +230,25 @@ private Q_SLOTS:
     // when it is first saved, and what is typed over it is the name it is stored under.
     void importedTitleIsProposedAtTheFirstSave()
     {
-        AppWindow app;
-        QFile file(app.folder.filePath("nature.ipuz"));
+        QTemporaryDir folder;
+        ScriptedUi ui;
+        ui.databaseFileReply = folder.filePath("xword.mdb");
+        Main main(&ui);
+        main.resize(800, 600);
+        main.show();
+        QFile file(folder.filePath("nature.ipuz"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(ipuzFile(TestCrosswords::sample(), "Nature Notes No. 1").bytes);
         file.close();
-        app.ui.openFileReply = file.fileName();
-        app.action("mnuImportCrossword")->trigger();
-        Main& main = *app.main;
-        QCOMPARE(app.ui.messages(), QStringList());
+        ui.openFileReply = file.fileName();
+        main.findChild<QAction*>("mnuImportCrossword")->trigger();
+        QCOMPARE(ui.messages(), QStringList());
         QCOMPARE(main.state().clueCount, 4);
         QVERIFY(main.state().crosswordTitle.isEmpty() && !main.state().crosswordStored);
-        QCOMPARE(app.ui.menuEnables, 1);
+        QCOMPARE(ui.menuEnables, 1);
         main.enableCrosswordMenus();  // as the real Ui does
         QString offered;
-        app.ui.dialogActions << [&offered](QDialog& dialog) {
+        ui.dialogActions << [&offered](QDialog& dialog) {
             dialog.show();
             dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -249,7 +256,7 @@ private Q_SLOTS:
             QTest::keyClicks(QApplication::focusWidget(), "Nature, revised");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         };
-        app.action("mnuSaveCrossword")->trigger();
+        main.findChild<QAction*>("mnuSaveCrossword")->trigger();
         QCOMPARE(offered, QStringLiteral("Nature Notes No. 1"));
         QCOMPARE(main.state().crosswordTitle, QStringLiteral("Nature, revised"));
         QVERIFY(main.state().crosswordStored);
