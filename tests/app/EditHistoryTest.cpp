@@ -1,10 +1,8 @@
-#include "app/Main.h"
+#include "AppWindow.h"
 #include "editing/GridDrawing.h"
 #include "editing/GridGeometry.h"
-#include "support/ScriptedUi.h"
 #include "support/TestRegistry.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,12 +11,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QUndoStack>
-
-#include <memory>
 
 namespace {
 
@@ -60,25 +55,6 @@ QStringList storedRows(const QString& path)
     return described(rows);
 }
 
-// A new 5 x 5 crossword in the real window, talking through a script.
-struct Session {
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    std::unique_ptr<Main> main;
-
-    Session()
-    {
-        ui.databaseFileReply = dir.filePath("xword.mdb");
-        main = std::make_unique<Main>(&ui);
-        main->resize(800, 600);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        ui.promptReplies = {"5", "5"};
-        main->mnuNewCrossWord_Click();
-        main->enableCrosswordMenus();  // as the real Ui does
-    }
-};
-
 void typeOver(QDialog& dialog, const char* name, const QString& text)
 {
     auto* box = dialog.findChild<QLineEdit*>(name);
@@ -89,6 +65,30 @@ void typeOver(QDialog& dialog, const char* name, const QString& text)
 void chooseDirection(QDialog& dialog, const QString& way)
 {
     dialog.findChild<QComboBox*>("direction")->setCurrentIndex(way == "a" ? 1 : 0);
+}
+
+// A press on the cell, then ANSWER typed with "c" + ANSWER for its clue, (a)cross or (d)own.
+void place(AppWindow& app, QPoint cell, const QString& answer, const QString& way)
+{
+    app.ui.dialogActions << [=](QDialog& form) {
+        typeOver(form, "clue", "c" + answer);
+        typeOver(form, "answer", answer);
+        chooseDirection(form, way);
+        form.findChild<QPushButton*>("update")->click();
+    };
+    const PuzzleState& state = app.main->state();
+    app.main->Form_MouseDown(
+        Qt::LeftButton, {},
+        {GridGeometry::left(state, cell.x()) + 3, GridGeometry::top(state, cell.y()) + 3});
+}
+
+// The name typed into the naming dialog at its next showing.
+void willName(ScriptedUi& ui, const QString& name)
+{
+    ui.dialogActions << [name](QDialog& naming) {
+        QTest::keyClicks(naming.findChild<QComboBox*>("xwordname")->lineEdit(), name);
+        naming.findChild<QPushButton*>("OK")->click();
+    };
 }
 
 }  // namespace
@@ -152,26 +152,17 @@ private Q_SLOTS:
         QFETCH(QStringList, clues);
         QFETCH(QStringList, stored);
         QFETCH(bool, unsaved);
-        Session session;
-        ScriptedUi& ui = session.ui;
-        Main& main = *session.main;
+        AppWindow app;
+        app.startCrossword(5, 5);
+        ScriptedUi& ui = app.ui;
+        Main& main = *app.main;
         PuzzleState& state = main.state();
-        const auto action = [&](const char* name) { main.findChild<QAction*>(name)->trigger(); };
 
         for (const QString& step : steps.split("; ")) {
             const QStringList word = step.split(' ');
             const QString what = word[0];
             if (what == "p") {
-                ui.dialogActions << [&](QDialog& form) {
-                    typeOver(form, "clue", "c" + word[4]);
-                    typeOver(form, "answer", word[4]);
-                    chooseDirection(form, word[3]);
-                    form.findChild<QPushButton*>("update")->click();
-                };
-                const QPoint cell(word[1].toInt(), word[2].toInt());
-                main.Form_MouseDown(Qt::LeftButton, {},
-                                    {GridGeometry::left(state, cell.x()) + 3,
-                                     GridGeometry::top(state, cell.y()) + 3});
+                place(app, {word[1].toInt(), word[2].toInt()}, word[4], word[3]);
             } else if (what == "e" || what == "r") {
                 ui.dialogActions << [&](QDialog& editor) {
                     auto* choice = editor.findChild<QComboBox*>("chosenClue");
@@ -183,19 +174,13 @@ private Q_SLOTS:
                     }
                     editor.findChild<QPushButton*>("OK")->click();
                 };
-                action(what == "e" ? "mnuEditClue" : "mnuRemoveClue");
+                app.action(what == "e" ? "mnuEditClue" : "mnuRemoveClue")->trigger();
             } else if (what == "s" || what == "o") {
                 if (what == "o")
                     ui.saveChoices << SaveChoice::Discard;
-                if (state.crosswordTitle.isEmpty() || what == "o") {
-                    ui.dialogActions << [](QDialog& naming) {
-                        QTest::keyClicks(naming.findChild<QComboBox*>("xwordname")->lineEdit(),
-                                         "T");
-                        naming.findChild<QPushButton*>("OK")->click();
-                    };
-                }
-                main.findChild<QAction*>(what == "s" ? "mnuSaveCrossword" : "mnuOpenCrossword")
-                    ->trigger();
+                if (state.crosswordTitle.isEmpty() || what == "o")
+                    willName(ui, "T");
+                app.action(what == "s" ? "mnuSaveCrossword" : "mnuOpenCrossword")->trigger();
                 if (what == "s")  // stores what is shown
                     QCOMPARE(storedRows(ui.databaseFileReply), described(state.cluesInUse()));
             } else {
@@ -203,7 +188,7 @@ private Q_SLOTS:
                                                            {"k", "mnuKeepReadingOrder"},
                                                            {"u", "mnuUndo"},
                                                            {"y", "mnuRedo"}};
-                action(names.value(what));
+                app.action(names.value(what))->trigger();
             }
         }
 
@@ -230,14 +215,15 @@ private Q_SLOTS:
     // which then shows the new text.
     void clueListLineEditsItsClue()
     {
-        Session session;
-        Main& main = *session.main;
+        AppWindow app;
+        app.startCrossword(5, 5);
+        Main& main = *app.main;
         for (const ClueEntry& clue :
              {ClueEntry{"Star", "SUN", 0, 0, 1, true}, ClueEntry{"Ocean", "SEA", 0, 0, 1, false},
               ClueEntry{"Doze", "NAP", 2, 0, 2, false}})
             main.state().fileClue(clue);
         QString listed;
-        session.ui.dialogActions << [&](QDialog& list) {
+        app.ui.dialogActions << [&](QDialog& list) {
             auto* text = list.findChild<QPlainTextEdit*>("tbClues");
             // Lines: "Across:", SUN, "", "Down:", SEA, NAP.
             const QTextBlock line = text->document()->findBlockByNumber(5);
@@ -245,7 +231,7 @@ private Q_SLOTS:
                                text->cursorRect(QTextCursor(line)).center());
             listed = text->toPlainText();
         };
-        session.ui.dialogActions << [](QDialog& editor) {
+        app.ui.dialogActions << [](QDialog& editor) {
             typeOver(editor, "clue", "Short sleep");
             editor.findChild<QPushButton*>("OK")->click();
         };
@@ -276,16 +262,12 @@ private Q_SLOTS:
         QFETCH(int, choice);
         QFETCH(QString, name);
         QFETCH(bool, closed);
-        Session session;
-        ScriptedUi& ui = session.ui;
-        Main& main = *session.main;
+        AppWindow app;
+        app.startCrossword(5, 5);
+        ScriptedUi& ui = app.ui;
+        Main& main = *app.main;
         if (placed) {
-            ui.dialogActions << [](QDialog& form) {
-                typeOver(form, "clue", "Star");
-                typeOver(form, "answer", "SUN");
-                form.findChild<QPushButton*>("update")->click();
-            };
-            main.Form_MouseDown(Qt::LeftButton, {}, {GridGeometry::marginX + 3, 8});
+            place(app, {0, 0}, "SUN", "a");
             QCOMPARE(main.state().clueCount, 1);
             // New, cancelled, keeps the crossword as it is.
             ui.saveChoices << SaveChoice::Cancel;
@@ -294,12 +276,8 @@ private Q_SLOTS:
         }
         ui.shown.clear();
         ui.saveChoices << SaveChoice(choice);
-        ui.dialogActions << [=](QDialog& naming) {
-            if (!name.isEmpty()) {
-                QTest::keyClicks(naming.findChild<QComboBox*>("xwordname")->lineEdit(), name);
-                naming.findChild<QPushButton*>("OK")->click();
-            }
-        };
+        if (!name.isEmpty())
+            willName(ui, name);
         QCOMPARE(main.close(), closed);
         QCOMPARE(ui.shown.size(), placed ? 1 : 0);
         if (placed)

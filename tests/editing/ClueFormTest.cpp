@@ -91,14 +91,8 @@ private Q_SLOTS:
                 QTest::keyClick(f.child(control), Qt::Key(key),
                                 key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         });
-        // A dialog left open fails here rather than hanging the run.
-        bool leftOpen = false;
-        QTimer::singleShot(5000, &f.form, [&] {
-            leftOpen = true;
-            f.form.done(QDialog::Rejected);
-        });
+        // A dialog left open fails on the test function's time limit.
         f.form.exec();
-        QVERIFY2(!leftOpen, "the dialog stayed open");
         QVERIFY(!f.form.isVisible());
         QCOMPARE(f.state.entryClue, handsOver ? clue : QString());
         QCOMPARE(f.state.entryAnswer, handsOver ? answer : QString());

@@ -111,7 +111,6 @@ private Q_SLOTS:
         row("sun flower is nine letters", {10, 10}, {1, 5}, " sun flower ", true, "SUNFLOWER");
         row("nine letters from column 5 run four past", {10, 10}, {5, 5}, "sunflower", true, "",
             "SUNFLOWER runs 4 letters past the grid's last column.");
-        row("accents fold, ß to SS", {10, 10}, {1, 5}, "Stra\u00dfe", true, "STRASSE");
         // A grid wider than high shows which size each direction is measured against.
         row("across the full width", {12, 8}, {0, 7}, "ABCDEFGHIJKL", true, "ABCDEFGHIJKL");
         row("down past the rows", {12, 8}, {0, 0}, "ABCDEFGHI", false, "");

@@ -62,13 +62,8 @@ private Q_SLOTS:
         QCOMPARE(run.state.yGridSize, rows);
         QCOMPARE(run.ui.messages(), messages);
         QVERIFY(run.ui.promptReplies.isEmpty());
-        for (const auto& shown : run.ui.shown) {
-            const bool prompt = shown.kind == QLatin1String("prompt");
-            QCOMPARE(shown.caption, prompt ? "Grid Size" : "Error");
-            QCOMPARE(shown.proposed, prompt ? "25" : "");
-        }
-        QCOMPARE(run.ui.shown.constFirst().text, QStringLiteral("Enter Grid size - X"));
-        QCOMPARE(run.ui.shown.constLast().text, QStringLiteral("Enter Grid size - Y"));
+        for (const auto& shown : run.ui.shown)
+            QCOMPARE(shown.proposed, shown.kind == QLatin1String("prompt") ? "25" : "");
     }
 
     // A grid whose cells would be empty is refused before anything is discarded; any
