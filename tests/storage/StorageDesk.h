@@ -117,7 +117,7 @@ struct Desk {
     PuzzleState before;
     bool opened = false;  // the main window then draws what was loaded
 
-    void save() { saveCrossword(state, ui, db, dialog); }
+    bool save() { return saveCrossword(state, ui, db, dialog); }
     void open() { opened = openCrossword(state, ui, db, dialog); }
     void saveAs(const PuzzleState& crossword, const QString& name,
                 const std::function<void()>& meanwhile = {})

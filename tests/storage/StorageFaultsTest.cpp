@@ -152,9 +152,17 @@ private Q_SLOTS:
         QCOMPARE(desk.unchanged(reason), QString());
         QVERIFY(desk.ui.messages()[0].contains(command == "open" ? "\"Bad\"" : desk.path));
         if (command == "file") {
-            desk.remember();
-            desk.save();  // appends TAP to "Shown"
-            QCOMPARE(desk.unchanged(reason), QString());
+            // Saved again (TAP appended to "Shown") and, where even the names cannot be read,
+            // saved for the first time: neither may tell its caller that it was saved.
+            const auto refused = [&](const PuzzleState& shown) {
+                desk.state = shown;
+                desk.remember();
+                QVERIFY(!desk.save());
+                QCOMPARE(desk.unchanged(reason), QString());
+            };
+            refused(desk.state);
+            if (change != "damaged")
+                refused(crossword(5, 5, {eel}));
         }
         QCOMPARE(fileBytes(desk.path), bytes);
         QCOMPARE(desk.ui.modalDialogs.size(), command == "file" && change != "damaged" ? 3 : 4);
