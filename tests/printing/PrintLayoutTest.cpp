@@ -103,6 +103,11 @@ private Q_SLOTS:
             << Printers{{"Office", portrait}} << "" << Replies{words} << "Office"
             << QStringList{words.left(139) + "@20.2428,59.0551 Arial 8 bold",
                            words.mid(140) + "@520.243,79.0551 Arial 8 bold"};
+        // 90 characters are too wide at 13 pt (13.54 dots each) and fit at 12.5 pt.
+        const QString ninety = QStringLiteral("Crosswords").repeated(9);
+        QTest::newRow("a wide title: a half point at a time until it fits")
+            << Printers{{"Office", portrait}} << "" << Replies{ninety} << "Office"
+            << QStringList{ninety + "@13.4719,59.0551 Arial 12.5 bold"};
         QTest::newRow("no printer: the PDF file named")
             << Printers{} << "/tmp/grid.pdf" << Replies{"Title"} << "Kept"
             << QStringList{"Title@562.951,59.0551 Arial 14 bold"};
