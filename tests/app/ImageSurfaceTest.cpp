@@ -47,6 +47,18 @@ private Q_SLOTS:
                            .arg(actual.top() - expected.top())));
     }
 
+    // The window repaints only what the surface says changed: it must hold all it drew.
+    void tellsWhatItChanged()
+    {
+        ImageSurface surface(QSize(200, 100));
+        QRect told;
+        surface.setChangeListener([&told](const QRect& rect) { told = rect; });
+        surface.drawText({20, 10}, QStringLiteral("W"));
+        QVERIFY(told.contains(inkBounds(surface).toAlignedRect()));
+        surface.clear();
+        QCOMPARE(told, QRect(0, 0, 200, 100));
+    }
+
     void aSmallerAreaKeepsTheDrawing()
     {
         ImageSurface surface(QSize(200, 100));

@@ -33,7 +33,7 @@ private Q_SLOTS:
         QFETCH(QString, reply);
         QFETCH(QString, path);
         bool windowVisible = true;
-        bool saveEnabled = true;
+        bool crosswordCommandOn = true;
         ScriptedUi ui;
         ui.databaseFileReply = reply;
         // Left true where the window cannot be found.
@@ -41,15 +41,17 @@ private Q_SLOTS:
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 if (auto* main = qobject_cast<Main*>(widget)) {
                     windowVisible = main->isVisible();
-                    saveEnabled =
-                        main->findChild<QAction*>(QStringLiteral("mnuSaveCrossword"))->isEnabled();
+                    crosswordCommandOn = false;
+                    for (const char* command : {"mnuSaveCrossword", "mnuExportCrossword",
+                                                "mnuExportGridPicture", "mnuCheckCrossword"})
+                        crosswordCommandOn |= main->findChild<QAction*>(command)->isEnabled();
                 }
             }
         };
         Main main(&ui);
         QCOMPARE(ui.databaseDialogs, 1);
         QVERIFY(!windowVisible);
-        QVERIFY(!saveEnabled);  // the menus are switched off before the dialog
+        QVERIFY(!crosswordCommandOn);  // the menus are switched off before the dialog
         QCOMPARE(main.databasePath(), path);
         QCOMPARE(main.windowTitle(), QStringLiteral("Quillgrid[*]"));
     }

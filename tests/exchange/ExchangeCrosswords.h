@@ -89,6 +89,11 @@ inline QList<Case> exportCases()
     row("clue outside Latin-1", euro, "T", {},
         QString::fromUtf8("Clue 1 down (\"Costs 5 €\") has the character €") + latin1);
 
+    PuzzleState nul = TestCrosswords::sample();
+    nul.clueTable[1].clue = QStringLiteral("Cow").append(QChar(0));
+    row("a NUL, which ends a .puz text, named", nul, "T", {},
+        QStringLiteral("Clue 1 down (\"Cow%1\") has the character NUL").arg(QChar(0)) + latin1);
+
     const QString runs = "; a .puz file needs exactly one clue for each run of white cells.";
     PuzzleState unclued = TestCrosswords::sample();
     unclued.clueCount = 3;  // OWL stays in the grid without its clue
