@@ -91,6 +91,9 @@ private Q_SLOTS:
         QVERIFY(print.top() > dialog.tbClues()->geometry().bottom());
         if (room.height() >= 523)
             QCOMPARE(dialog.list.size(), QSize(463, 523));
+        // Enter in the list is no print command: nothing is asked, nothing printed.
+        QTest::keyClick(dialog.tbClues(), Qt::Key_Return);
+        QCOMPARE(dialog.ui.shown.size() + dialog.device.marks.size(), 0);
 
         const QTextBlock block = dialog.tbClues()->document()->findBlockByNumber(1);
         QVERIFY(block.layout() && block.layout()->lineCount() == 1);

@@ -60,6 +60,11 @@ private Q_SLOTS:
         QCOMPARE(picture.width(), width.trimmed().toInt());
         // The grid is all that is dark; its cells square, blocks black, letters as asked.
         const QRect grid = darkBounds(picture);
+        // Drawn whole, with as much room on its right as on its left.
+        QVERIFY2(qAbs(grid.left() - (picture.width() - 1 - grid.right())) <= 2,
+                 qPrintable(QStringLiteral("%1 and %2 wide")
+                                .arg(grid.left())
+                                .arg(picture.width() - 1 - grid.right())));
         const QSizeF cell(grid.width() / 5.0, grid.height() / 3.0);
         QVERIFY(qAbs(cell.width() - cell.height()) < 1);
         // Each cell low in its left half (a block is black there), and across the middle
