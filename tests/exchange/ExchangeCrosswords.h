@@ -123,8 +123,8 @@ inline QList<Case> exportCases()
     place(reordered, QString::fromUtf8("Chat, ça"), "CAT", 0, 0, 3, true);
     place(reordered, "Dairy animal", "COW", 0, 0, 3, false);
     // ÿ is Latin-1's last character.
-    row("Latin-1 texts, entries out of grid order", reordered,
-        QString::fromUtf8("Café à L'Haÿ"), {}, {});
+    row("Latin-1 texts, entries out of grid order", reordered, QString::fromUtf8("Café à L'Haÿ"),
+        {}, {});
     row("30 x 30, 70 clues", ExchangeCrosswords::full(), "Full", {}, {});
 
     // 2 x 1, HI, one clue "Hi", title "T". Each step of a checksum rotates the sum
