@@ -218,9 +218,10 @@ private Q_SLOTS:
         AppWindow app;
         app.startCrossword(5, 5);
         Main& main = *app.main;
+        // NAP first in the table: the first clue is edited like any other.
         for (const ClueEntry& clue :
-             {ClueEntry{"Star", "SUN", 0, 0, 1, true}, ClueEntry{"Ocean", "SEA", 0, 0, 1, false},
-              ClueEntry{"Doze", "NAP", 2, 0, 2, false}})
+             {ClueEntry{"Doze", "NAP", 2, 0, 2, false}, ClueEntry{"Star", "SUN", 0, 0, 1, true},
+              ClueEntry{"Ocean", "SEA", 0, 0, 1, false}})
             main.state().fileClue(clue);
         QString listed;
         app.ui.dialogActions << [&](QDialog& list) {
@@ -236,7 +237,7 @@ private Q_SLOTS:
             editor.findChild<QPushButton*>("OK")->click();
         };
         main.mnuViewClues_Click();
-        QCOMPARE(main.state().clueTable[2].clue, "Short sleep");
+        QCOMPARE(main.state().clueTable[0].clue, "Short sleep");
         QVERIFY2(listed.contains(" 2. Short sleep"), qPrintable(listed));
         QCOMPARE(main.history().undoText(), "Edit NAP 2 Down");
     }

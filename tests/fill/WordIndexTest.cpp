@@ -10,7 +10,7 @@ namespace {
 
 const QByteArray scoredList =
     "SON;80\nSIN;60\nsun;70\nSUN;60\nSAND;40\nSUNG\nAN;50\nA;90\n"
-    "caf\xc3\xa9;30\n";
+    "caf\xc3\xa9;30\nMAT\nBAT\n";
 
 // Every word a query found, in order; a word marked as meeting a letter ends in "*".
 QStringList listed(WordMatches matches)
@@ -44,6 +44,7 @@ private Q_SLOTS:
         row("pattern: best score first, a doubled word at its higher score", "", "", "S?N", 0,
             {"SON", "SUN", "SIN"});
         row("pattern of one letter", "", "", "?", 0, {"A"});
+        row("pattern: equal scores alphabetically", "", "", "?AT", 0, {"BAT", "MAT"});
         row("pattern longer than any grid", "", "", QByteArray(31, '?').constData(), 0, {});
         row("run: two letters up to the run's length, none beside a letter", "S???", "", "", 0,
             {"SON", "SUN", "SIN", "SUNG", "SAND"});
