@@ -24,14 +24,18 @@ private Q_SLOTS:
     void lettersKeepTheirSizeAtEveryScale_data()
     {
         QTest::addColumn<qreal>("ratio");
-        QTest::newRow("1.5") << 1.5;
-        QTest::newRow("2") << 2.0;
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("1.5") << 1.5 << QSize(150, 90);
+        QTest::newRow("2") << 2.0 << QSize(200, 120);
+        QTest::newRow("not known (0): as unscaled") << 0.0 << QSize(100, 60);
     }
     void lettersKeepTheirSizeAtEveryScale()
     {
         QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
         ImageSurface plain(QSize(100, 60));
         ImageSurface scaled(QSize(100, 60), ratio);
+        QCOMPARE(scaled.image().size(), pixels);
         for (ImageSurface* surface : {&plain, &scaled})
             surface->drawText({20, 10}, QStringLiteral("W"));
 

@@ -1,3 +1,4 @@
+#include "model/ClueNumbering.h"
 #include "model/ClueNumbers.h"
 #include "model/NormalizeAnswer.h"
 #include "model/NumberText.h"
@@ -117,6 +118,18 @@ private Q_SLOTS:
         state.clueCount = 2;
         QCOMPARE(firstClueNumberAt(state, 2, 3), Number(7));
         QCOMPARE(firstClueNumberAt(state, 3, 2), Number());
+    }
+
+    // Whether anything changed decides whether the window redraws the numbers.
+    void numbersInReadingOrderSayingWhetherAnyChanged()
+    {
+        PuzzleState state;
+        state.reset(5, 5);
+        state.fileClue({"Doze", "NAP", 2, 0, 1, false});
+        state.fileClue({"Star", "SUN", 0, 0, 2, true});
+        QVERIFY(ClueNumbering::numberInReadingOrder(state));
+        QCOMPARE(state.clueTable[1].number, 1);
+        QVERIFY(!ClueNumbering::numberInReadingOrder(state));
     }
 };
 
