@@ -1,4 +1,5 @@
 #include "app/ImageSurface.h"
+#include "editing/GridDrawing.h"
 #include "editing/NewCrossword.h"
 #include "model/PuzzleState.h"
 #include "support/ScriptedUi.h"
@@ -117,6 +118,13 @@ private Q_SLOTS:
         QCOMPARE(run.ui.title, fits ? std::optional<QString>("") : std::nullopt);
         QCOMPARE(run.ui.messages().size(), fits ? 0 : 1);
         QCOMPARE(run.pixel(area.width() - 1, area.height() - 1) == QColor(Qt::red), !fits);
+
+        // An opened or imported grid is fitted by the same rule.
+        PuzzleState opened;
+        opened.reset(grid.width(), grid.height());
+        ImageSurface surface(area);
+        QCOMPARE(GridDrawing::fitAndDrawGrid(surface, opened), fits);
+        QCOMPARE(QSize(opened.cellWidth, opened.cellHeight), fits ? cell : QSize(0, 0));
     }
 
     // 25 x 15 cells of 23 x 26 span 10..585 by 5..395; neighbours share their border.
