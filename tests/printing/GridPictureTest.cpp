@@ -26,6 +26,7 @@ private Q_SLOTS:
         row("blank SVG, its ending added", 0, "grid", "600", "grid.svg");
         row("solution PNG", 3, "grid.png", "450", "grid.png");
         row("the ending typed wins", 1, "grid.png", " 300 ", "grid.png");
+        row("the smallest width", 2, "grid.png", "100", "grid.png");
         row("a width that is no number", 2, "grid.png", "wide", "");
         row("a width too small to draw", 2, "grid.png", "99", "");
     }
