@@ -11,7 +11,7 @@ namespace {
 // SUN's second line follows a longer word, whose letters a reader might carry over.
 const QByteArray scoredList =
     "SON;80\nSIN;60\nsun;70\nSAND;40\nSUN;60\nSUNG\nAN;50\nA;90\n"
-    "caf\xc3\xa9;30\nMAT\nBAT\n";
+    "caf\xc3\xa9;30\nMAT\nBAT\nSTRAWBERRIES;40\nBLACKBERRIES;70\n";
 
 // Every word a query found, in order; a word marked as meeting a letter ends in "*".
 QStringList listed(WordMatches matches)
@@ -46,6 +46,8 @@ private Q_SLOTS:
             {"SON", "SUN", "SIN"});
         row("pattern of one letter", "", "", "?", 0, {"A"});
         row("pattern: equal scores alphabetically", "", "", "?AT", 0, {"BAT", "MAT"});
+        row("pattern: longer words best first too", "", "", QByteArray(12, '?').constData(), 0,
+            {"BLACKBERRIES", "STRAWBERRIES"});
         row("pattern longer than any grid", "", "", QByteArray(31, '?').constData(), 0, {});
         row("run: two letters up to the run's length, none beside a letter", "S???", "", "", 0,
             {"SON", "SUN", "SIN", "SUNG", "SAND"});
