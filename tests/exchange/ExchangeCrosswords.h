@@ -64,10 +64,10 @@ inline QList<Case> exportCases()
     const QString none = "The crossword has no clues yet, so there is nothing to export.";
     row("no clues", TestCrosswords::empty(3, 3), "T", none, none);
     PuzzleState twice = TestCrosswords::sample();
-    place(twice, "Feline", "CAT", 0, 0, 1, true);
+    place(twice, "Hoot", "OWL", 2, 1, 3, true);  // the first clue is not the one doubled
     const QString oneWay =
-        "Clues 1 across (\"Pet\") and 1 across (\"Feline\") both start in "
-        "row 1, column 1; a crossword file holds one clue each way from a cell.";
+        "Clues 3 across (\"Night bird\") and 3 across (\"Hoot\") both start in "
+        "row 2, column 3; a crossword file holds one clue each way from a cell.";
     row("two across clues from one cell", twice, "T", oneWay, oneWay);
     PuzzleState changed = TestCrosswords::sample();
     changed.gridLetters[2][0] = "X";

@@ -90,8 +90,8 @@ private Q_SLOTS:
                            "names|A,B"};
         QTest::newRow("read-only folder") << QStringList{
             "store A|stored", "folder read-only", "store B|its folder is read-only", "names|A"};
-        QTest::newRow("a new file in a read-only folder")
-            << QStringList{"folder read-only", "store A|cannot be opened"};
+        QTest::newRow("a new file in a read-only folder") << QStringList{
+            "folder read-only", "store A|cannot be opened: the file cannot be opened"};
         QTest::newRow("deleted, so created again as at start-up")
             << QStringList{"store A|stored", "delete", "names|", "store B|stored", "names|B"};
         QTest::newRow("replaced by another copy") << QStringList{
