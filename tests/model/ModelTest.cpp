@@ -30,6 +30,7 @@ private Q_SLOTS:
         QTest::newRow("leading point") << ".5" << Number(0);
         QTest::newRow("lone sign") << "-" << Number(0);
         QTest::newRow("exponent") << "2e1" << Number(20);
+        QTest::newRow("exponent with a sign") << "25E-1" << Number(2);
         QTest::newRow("exponent without digits, then a letter") << "3ex" << Number(3);
         QTest::newRow("largest 16-bit") << "32767" << Number(32767);
         QTest::newRow("smallest 16-bit") << "-32768" << Number(-32768);
