@@ -58,6 +58,16 @@ private Q_SLOTS:
         QStringList offered;
         QTimer::singleShot(0, &form, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&form));
+            // No control of the panel lies over another.
+            const QList<QWidget*> controls =
+                form.findChild<QWidget*>("fillHelp")
+                    ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (qsizetype i = 0; i < controls.size(); ++i) {
+                for (qsizetype j = 0; j < i; ++j)
+                    QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                             qPrintable(controls[i]->objectName() + " on " +
+                                        controls[j]->objectName()));
+            }
             QTest::keyClicks(QApplication::focusWidget(), "Bright");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(QApplication::focusWidget(), "su");
